@@ -1,0 +1,190 @@
+// Channel configuration and the per-block buffer plumbing of the plug-in base.
+#include "core/PluginBase.h"
+
+#include <algorithm>
+
+namespace {
+template <typename Channel>
+int ClampedEnd(const std::vector<std::unique_ptr<Channel>>& channels, int start, int count)
+{
+    const int size = static_cast<int>(channels.size());
+    if (count < 0)
+        return start;
+    return static_cast<int>(std::min<long long>(static_cast<long long>(start) + count, size));
+}
+
+template <typename Channel>
+void SetConnections(std::vector<std::unique_ptr<Channel>>& channels, int start, int count,
+                    bool connected, double** Channel::*slot)
+{
+    for (int i = std::max(start, 0); i < ClampedEnd(channels, start, count); ++i) {
+        Channel& channel = *channels[static_cast<std::size_t>(i)];
+        channel.connected = connected;
+        if (!connected) {
+            std::fill(channel.scratch.begin(), channel.scratch.end(), 0.0);
+            *(channel.*slot) = channel.scratch.data();
+        }
+    }
+}
+
+void CopyOrSilence(double** inputs, int inputCount, double** outputs, int outputCount, int frames)
+{
+    for (int j = 0; j < outputCount; ++j) {
+        if (j < inputCount)
+            std::copy(inputs[j], inputs[j] + frames, outputs[j]);
+        else
+            std::fill(outputs[j], outputs[j] + frames, 0.0);
+    }
+}
+} // namespace
+
+bool PluginBase::LegalIO(int inputs, int outputs) const
+{
+    for (const ChannelIO& io : channelIO) {
+        if ((inputs < 0 || inputs == io.inputs) && (outputs < 0 || outputs == io.outputs))
+            return true;
+    }
+    return false;
+}
+
+bool PluginBase::InputConnected(int i) const
+{
+    return i >= 0 && i < InputCount() && inputChannels[static_cast<std::size_t>(i)]->connected;
+}
+
+bool PluginBase::OutputConnected(int i) const
+{
+    return i >= 0 && i < OutputCount() && outputChannels[static_cast<std::size_t>(i)]->connected;
+}
+
+void PluginBase::SetInputConnections(int start, int count, bool connected)
+{
+    SetConnections(inputChannels, start, count, connected, &InputChannel::source);
+}
+
+void PluginBase::SetOutputConnections(int start, int count, bool connected)
+{
+    SetConnections(outputChannels, start, count, connected, &OutputChannel::destination);
+}
+
+void PluginBase::AttachInputs(int start, int count, double** buffers)
+{
+    int next = 0;
+    for (int i = std::max(start, 0); i < ClampedEnd(inputChannels, start, count); ++i) {
+        InputChannel& channel = *inputChannels[static_cast<std::size_t>(i)];
+        if (channel.connected)
+            *channel.source = buffers[next++];
+    }
+}
+
+void PluginBase::AttachInputs(int start, int count, float** buffers, int frames)
+{
+    int next = 0;
+    frames = std::min(frames, blockSize);
+    for (int i = std::max(start, 0); i < ClampedEnd(inputChannels, start, count); ++i) {
+        InputChannel& channel = *inputChannels[static_cast<std::size_t>(i)];
+        if (!channel.connected)
+            continue;
+        const float* host = buffers[next++];
+        std::copy(host, host + frames, channel.scratch.begin());
+        *channel.source = channel.scratch.data();
+    }
+}
+
+void PluginBase::AttachOutputs(int start, int count, double** buffers)
+{
+    int next = 0;
+    for (int i = std::max(start, 0); i < ClampedEnd(outputChannels, start, count); ++i) {
+        OutputChannel& channel = *outputChannels[static_cast<std::size_t>(i)];
+        if (channel.connected)
+            *channel.destination = buffers[next++];
+    }
+}
+
+void PluginBase::AttachOutputs(int start, int count, float** buffers)
+{
+    int next = 0;
+    for (int i = std::max(start, 0); i < ClampedEnd(outputChannels, start, count); ++i) {
+        OutputChannel& channel = *outputChannels[static_cast<std::size_t>(i)];
+        if (!channel.connected)
+            continue;
+        *channel.destination = channel.scratch.data();
+        channel.floatDestination = buffers[next++];
+    }
+}
+
+void PluginBase::RunProcess(int frames)
+{
+    ProcessDouble(inputPointers.data(), outputPointers.data(), frames);
+    for (const auto& channel : outputChannels) {
+        if (!channel->connected || !channel->floatDestination)
+            continue;
+        const double* src = *channel->destination;
+        for (int i = 0; i < frames; ++i)
+            channel->floatDestination[i] = static_cast<float>(src[i]);
+    }
+}
+
+void PluginBase::RunProcessAdding(int frames)
+{
+    ProcessDouble(inputPointers.data(), outputPointers.data(), frames);
+    for (const auto& channel : outputChannels) {
+        if (!channel->connected || !channel->floatDestination)
+            continue;
+        const double* src = *channel->destination;
+        for (int i = 0; i < frames; ++i)
+            channel->floatDestination[i] += static_cast<float>(src[i]);
+    }
+}
+
+void PluginBase::PassThrough(int frames)
+{
+    CopyOrSilence(inputPointers.data(), InputCount(), outputPointers.data(), OutputCount(), frames);
+    for (const auto& channel : outputChannels) {
+        if (!channel->connected || !channel->floatDestination)
+            continue;
+        const double* src = *channel->destination;
+        for (int i = 0; i < frames; ++i)
+            channel->floatDestination[i] = static_cast<float>(src[i]);
+    }
+}
+
+void PluginBase::ProcessDouble(double** inputs, double** outputs, int frames)
+{
+    CopyOrSilence(inputs, InputCount(), outputs, OutputCount(), frames);
+}
+
+void PluginBase::ProcessFloat(float** inputs, float** outputs, int frames)
+{
+    for (int j = 0; j < OutputCount(); ++j) {
+        if (j < InputCount())
+            std::copy(inputs[j], inputs[j] + frames, outputs[j]);
+        else
+            std::fill(outputs[j], outputs[j] + frames, 0.0f);
+    }
+}
+
+void PluginBase::ClearScratch()
+{
+    for (const auto& channel : inputChannels)
+        std::fill(channel->scratch.begin(), channel->scratch.end(), 0.0);
+    for (const auto& channel : outputChannels)
+        std::fill(channel->scratch.begin(), channel->scratch.end(), 0.0);
+}
+
+void PluginBase::SetBlockSize(int frames)
+{
+    if (frames == blockSize || frames < 0)
+        return;
+    for (const auto& channel : inputChannels) {
+        channel->scratch.assign(static_cast<std::size_t>(frames), 0.0);
+        if (!channel->connected)
+            *channel->source = channel->scratch.data();
+    }
+    for (const auto& channel : outputChannels) {
+        channel->scratch.assign(static_cast<std::size_t>(frames), 0.0);
+        if (!channel->connected)
+            *channel->destination = channel->scratch.data();
+    }
+    blockSize = frames;
+}

@@ -1,0 +1,62 @@
+#include "plugin/BandFilter.h"
+
+#include <cmath>
+#include <cstring>
+
+double WarpedFrequency(double x)
+{
+    return -5.0 * (2.0 * x * x * x - 21.0 * x) / (105.0 - 45.0 * x * x + x * x * x * x);
+}
+
+double ApproximateGain(double gainDb)
+{
+    constexpr double kOffset = 1072632447.0;
+    constexpr double kScale = 3468673.0; // upper word of 10.0 minus the offset
+    const double t = (std::fabs(gainDb) / 20.0) * kScale + kOffset;
+    const uint64_t bits = static_cast<uint64_t>(static_cast<uint32_t>(static_cast<int32_t>(t))) << 32;
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+void BandFilter::DesignCoefficients()
+{
+    const double x = 3.141592653589793 * normalisedFrequency;
+    const double K = WarpedFrequency(x);
+    const double V = ApproximateGain(gainDb);
+    if (q < 0.1)
+        q = 0.1;
+    if (gainDb >= 0.0) {
+        const double norm = 1 / (1 + K / q + K * K);
+        a0 = (1 + V * K / q + K * K) * norm;
+        a1 = 2 * (K * K - 1) * norm;
+        a2 = (1 - V * K / q + K * K) * norm;
+        b1 = a1;
+        b2 = (1 - K / q + K * K) * norm;
+    } else {
+        const double norm = 1 / (1 + V * K / q + K * K);
+        a0 = (1 + K / q + K * K) * norm;
+        a1 = 2 * (K * K - 1) * norm;
+        a2 = (1 - K / q + K * K) * norm;
+        b1 = a1;
+        b2 = (1 - V * K / q + K * K) * norm;
+    }
+}
+
+void BandFilter::SetNormalisedFrequency(double f)
+{
+    if (f > 0.5)
+        f = 0.5;
+    else if (f < 0.0)
+        f = 0.0;
+    normalisedFrequency = f;
+    DesignCoefficients();
+}
+
+void BandFilter::ClearNonFiniteState()
+{
+    if (!std::isfinite(z1Left) || !std::isfinite(z2Left))
+        z1Left = z2Left = 0.0;
+    if (!std::isfinite(z1Right) || !std::isfinite(z2Right))
+        z1Right = z2Right = 0.0;
+}

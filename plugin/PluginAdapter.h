@@ -1,0 +1,13 @@
+#pragma once
+
+// Sondrel derives from the host adapter of the deliverable it is built into.
+#if defined(SONDREL_VST2)
+#include "adapters/vst2/Vst2Plugin.h"
+using PluginAdapter = Vst2Plugin;
+#elif defined(SONDREL_VST3)
+#include "adapters/vst3/Vst3Plugin.h"
+using PluginAdapter = Vst3Plugin;
+#else
+#include "adapters/offline/OfflinePlugin.h"
+using PluginAdapter = OfflinePlugin;
+#endif

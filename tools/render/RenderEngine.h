@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// What the offline renderer drives: the built-in equaliser class, or a plug-in
+// binary loaded through one of our test hosts.
+class RenderEngine {
+public:
+    virtual ~RenderEngine() = default;
+
+    virtual int PresetCount() = 0;
+    virtual std::string PresetName(int index) = 0;
+    virtual bool SelectPreset(int index) = 0;
+    // Sets a parameter from its host-side 0..1 value.
+    virtual bool SetParamNormalised(int index, double normalised) = 0;
+    // Prepares processing with 1 (mono in/out) or 2 (stereo) channels.
+    virtual bool Start(double sampleRate, int maxBlock, int channels) = 0;
+    // Processes one block; buffers hold `channels` pointers each.
+    virtual void Process(double* const* inputs, double* const* outputs, int frames) = 0;
+    virtual void ProcessFloat(float* const* inputs, float* const* outputs, int frames) = 0;
+    // The four meter levels (input L/R, output L/R), where the engine can see them.
+    virtual bool Meters(double (&levels)[4]) = 0;
+};
+
+// Opens a plug-in binary by its path: a VST 2.4 ".so" or a VST3 ".vst3" bundle.
+// Returns none and fills error when it cannot be loaded.
+std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::string& error);
