@@ -119,10 +119,10 @@ public:
     bool OutputConnected(int i) const;
     void SetInputConnections(int start, int count, bool connected);
     void SetOutputConnections(int start, int count, bool connected);
-    void AttachInputs(int start, int count, double** buffers);
-    void AttachInputs(int start, int count, float** buffers, int frames);
-    void AttachOutputs(int start, int count, double** buffers);
-    void AttachOutputs(int start, int count, float** buffers);
+    void AttachInputs(int start, int count, double* const* buffers);
+    void AttachInputs(int start, int count, float* const* buffers, int frames);
+    void AttachOutputs(int start, int count, double* const* buffers);
+    void AttachOutputs(int start, int count, float* const* buffers);
     void RunProcess(int frames);
     void RunProcessAdding(int frames);
     void PassThrough(int frames);

@@ -67,7 +67,7 @@ void PluginBase::SetOutputConnections(int start, int count, bool connected)
     SetConnections(outputChannels, start, count, connected, &OutputChannel::destination);
 }
 
-void PluginBase::AttachInputs(int start, int count, double** buffers)
+void PluginBase::AttachInputs(int start, int count, double* const* buffers)
 {
     int next = 0;
     for (int i = std::max(start, 0); i < ClampedEnd(inputChannels, start, count); ++i) {
@@ -77,7 +77,7 @@ void PluginBase::AttachInputs(int start, int count, double** buffers)
     }
 }
 
-void PluginBase::AttachInputs(int start, int count, float** buffers, int frames)
+void PluginBase::AttachInputs(int start, int count, float* const* buffers, int frames)
 {
     int next = 0;
     frames = std::min(frames, blockSize);
@@ -91,7 +91,7 @@ void PluginBase::AttachInputs(int start, int count, float** buffers, int frames)
     }
 }
 
-void PluginBase::AttachOutputs(int start, int count, double** buffers)
+void PluginBase::AttachOutputs(int start, int count, double* const* buffers)
 {
     int next = 0;
     for (int i = std::max(start, 0); i < ClampedEnd(outputChannels, start, count); ++i) {
@@ -101,7 +101,7 @@ void PluginBase::AttachOutputs(int start, int count, double** buffers)
     }
 }
 
-void PluginBase::AttachOutputs(int start, int count, float** buffers)
+void PluginBase::AttachOutputs(int start, int count, float* const* buffers)
 {
     int next = 0;
     for (int i = std::max(start, 0); i < ClampedEnd(outputChannels, start, count); ++i) {

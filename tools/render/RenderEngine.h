@@ -12,8 +12,11 @@ public:
     virtual int PresetCount() = 0;
     virtual std::string PresetName(int index) = 0;
     virtual bool SelectPreset(int index) = 0;
-    // Sets a parameter from its host-side 0..1 value.
-    virtual bool SetParamNormalised(int index, double normalised) = 0;
+    // Sets a parameter to a plain value (dB, Hz, percent, 0/1), by the most exact
+    // route the format offers (for VST 2.4 the string-to-parameter request with
+    // the value written in full precision, "%.17g"; otherwise the normalised
+    // value computed with the parameter's own mapping).
+    virtual bool SetParam(int index, double plain) = 0;
     // Prepares processing with 1 (mono in/out) or 2 (stereo) channels.
     virtual bool Start(double sampleRate, int maxBlock, int channels) = 0;
     // Processes one block; buffers hold `channels` pointers each.
