@@ -1,5 +1,6 @@
 #include "graphics/raster/MemBitmap.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
