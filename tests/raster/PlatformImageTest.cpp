@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "graphics/raster/PlatformImage.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+
+TEST(LoadPlatformImage, ExtensionMustBePngInAnyCase)
+{
+    EXPECT_TRUE(HasPngExtension("resources/img/bg.png"));
+    EXPECT_TRUE(HasPngExtension("BG.PNG"));
+    EXPECT_TRUE(HasPngExtension("x.y.pNg"));
+    EXPECT_FALSE(HasPngExtension("bg.jpg"));
+    EXPECT_FALSE(HasPngExtension("png"));
+    EXPECT_FALSE(HasPngExtension("bg.png.bak"));
+    EXPECT_FALSE(HasPngExtension(nullptr));
+}
+
+TEST(LoadPlatformImage, FindsImagesByIdOnly)
+{
+    auto backdrop = LoadPlatformImage(kImgBackdrop, "resources/img/bg.PNG");
+    ASSERT_TRUE(backdrop);
+    EXPECT_EQ(backdrop->Width(), 1030);
+    EXPECT_EQ(backdrop->Height(), 436);
+    // The name only selects the format: any png name loads the id's image.
+    auto byOtherName = LoadPlatformImage(kImgSwitch, "whatever.png");
+    ASSERT_TRUE(byOtherName);
+    EXPECT_EQ(byOtherName->Width(), 30);
+}
+
+TEST(LoadPlatformImage, OtherExtensionsAndMissingIdsGiveNoImage)
+{
+    EXPECT_FALSE(LoadPlatformImage(kImgBackdrop, "resources/img/bg.jpg"));
+    EXPECT_FALSE(LoadPlatformImage(106, "resources/img/none.png"));
+    EXPECT_FALSE(LoadPlatformImage(kImgBackdrop, nullptr));
+}
+
+} // namespace
