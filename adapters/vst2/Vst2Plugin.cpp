@@ -1,0 +1,99 @@
+#include "adapters/vst2/Vst2Plugin.h"
+
+#include "adapters/vst2/Vst2Callbacks.h"
+#include "core/FourCC.h"
+
+namespace {
+PluginConfig WithApiKind(PluginConfig config, int apiKind)
+{
+    config.apiKind = apiKind;
+    return config;
+}
+
+VstInt32 ArrangementType(int channels)
+{
+    if (channels <= 0)
+        return kSpeakerArrEmpty;
+    if (channels == 1)
+        return kSpeakerArrMono;
+    if (channels == 2)
+        return kSpeakerArrStereo;
+    return kSpeakerArrUserDefined;
+}
+} // namespace
+
+Vst2Plugin::Vst2Plugin(const PluginConfig& config, const HostContext& host)
+    : PluginBase(WithApiKind(config, kApiKind)), hostCallback(host.callback)
+{
+    inputArrangement.type = ArrangementType(InputCount());
+    inputArrangement.numChannels = InputCount();
+    outputArrangement.type = ArrangementType(OutputCount());
+    outputArrangement.numChannels = OutputCount();
+
+    effect.magic = kEffectMagic;
+    effect.dispatcher = Vst2Callbacks::Dispatcher;
+    effect.process = Vst2Callbacks::ProcessAccumulating;
+    effect.setParameter = Vst2Callbacks::SetParameter;
+    effect.getParameter = Vst2Callbacks::GetParameter;
+    effect.processReplacing = Vst2Callbacks::ProcessReplacing;
+    effect.processDoubleReplacing = Vst2Callbacks::ProcessDoubleReplacing;
+    effect.numPrograms = PresetCount();
+    effect.numParams = ParamCount();
+    effect.numInputs = InputCount();
+    effect.numOutputs = OutputCount();
+    effect.flags = effFlagsCanReplacing | effFlagsProgramChunks | effFlagsCanDoubleReplacing;
+    if (LegalIO(1, -1))
+        effect.flags |= effFlagsCanMono;
+    effect.initialDelay = Latency();
+    effect.ioRatio = 1.0f;
+    effect.object = this;
+    effect.uniqueID = UniqueId();
+    effect.version = DecimalVersion(Version());
+
+    floatInputs.assign(static_cast<std::size_t>(InputCount()), nullptr);
+    floatOutputs.assign(static_cast<std::size_t>(OutputCount()), nullptr);
+    doubleInputs.assign(static_cast<std::size_t>(InputCount()), nullptr);
+    doubleOutputs.assign(static_cast<std::size_t>(OutputCount()), nullptr);
+
+    SetInputConnections(0, InputCount(), true);
+    SetOutputConnections(0, OutputCount(), true);
+    SetBlockSize(1024);
+}
+
+Vst2Plugin::~Vst2Plugin()
+{
+    effect.object = nullptr;
+}
+
+Vst2Plugin* Vst2Plugin::FromEffect(AEffect* effect)
+{
+    return effect ? static_cast<Vst2Plugin*>(effect->object) : nullptr;
+}
+
+void Vst2Plugin::HostSpecificInit()
+{
+    if (hostInitDone)
+        return;
+    hostInitDone = true;
+    HostKind();
+    inputArrangement.numChannels = effect.numInputs = InputCount();
+    outputArrangement.numChannels = effect.numOutputs = OutputCount();
+    HostIdentified();
+}
+
+void Vst2Plugin::SetLatency(int samples)
+{
+    effect.initialDelay = samples;
+    PluginBase::SetLatency(samples);
+}
+
+void Vst2Plugin::ResizeEditor(int width, int height)
+{
+    if (!Editor())
+        return;
+    editorRect.top = 0;
+    editorRect.left = 0;
+    editorRect.bottom = static_cast<VstInt16>(height);
+    editorRect.right = static_cast<VstInt16>(width);
+    EditorResized();
+}

@@ -1,0 +1,29 @@
+#include "tests/vst2/Vst2HostFixture.h"
+
+#include <cmath>
+
+void Vst2HostTest::SetUp()
+{
+    Load(Vst2Host::Answers());
+}
+
+void Vst2HostTest::Load(const Vst2Host::Answers& answers)
+{
+    host.reset();
+    std::string error;
+    host = Vst2Host::Load(SONDREL_VST2_PATH, error, answers);
+    ASSERT_TRUE(host) << error;
+    host->Open();
+}
+
+StereoSignal::StereoSignal(int frames)
+    : left(static_cast<std::size_t>(frames)), right(static_cast<std::size_t>(frames))
+{
+    for (int i = 0; i < frames; ++i) {
+        const double t = i / 48000.0;
+        left[static_cast<std::size_t>(i)] = 0.4 * std::sin(2 * M_PI * 110 * t) + 0.2 * std::sin(2 * M_PI * 3100 * t);
+        right[static_cast<std::size_t>(i)] = 0.3 * std::sin(2 * M_PI * 440 * t) + 0.25 * std::sin(2 * M_PI * 9000 * t);
+    }
+    left[0] = 0.9;
+    right[0] = -0.9;
+}

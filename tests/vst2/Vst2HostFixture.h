@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "tools/vst2host/Vst2Host.h"
+
+// Parameter indices and counts of the equaliser as hosts see them.
+namespace SondrelVst2 {
+constexpr int kParams = 39;
+constexpr int kPrograms = 32;
+constexpr int kGain1 = 0;
+constexpr int kFrequency1 = 8;
+constexpr int kBandwidth1 = 16;
+constexpr int kInputGain = 32;
+constexpr int kOutputGain = 33;
+constexpr int kBypass = 34;
+constexpr int kMix = 38;
+constexpr int kProgramChunkSize = 8 + kParams * 8;
+} // namespace SondrelVst2
+
+// Loads the built plug-in through the test host and opens it.
+class Vst2HostTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void Load(const Vst2Host::Answers& answers);
+
+    std::unique_ptr<Vst2Host> host;
+};
+
+// A stereo test signal: a few sines and a click, different on each channel.
+struct StereoSignal {
+    explicit StereoSignal(int frames);
+    std::vector<double> left, right;
+};
+
+// Planar buffers in a form the process entry points take.
+template <typename Sample>
+struct Buffers {
+    Buffers(int channels, int frames)
+        : data(static_cast<std::size_t>(channels), std::vector<Sample>(static_cast<std::size_t>(frames)))
+    {
+        for (auto& channel : data)
+            pointers.push_back(channel.data());
+    }
+    Sample** Pointers(int offset = 0)
+    {
+        shifted.clear();
+        for (auto& channel : data)
+            shifted.push_back(channel.data() + offset);
+        return shifted.data();
+    }
+    std::vector<std::vector<Sample>> data;
+    std::vector<Sample*> pointers;
+    std::vector<Sample*> shifted;
+};
