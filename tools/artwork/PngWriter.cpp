@@ -44,6 +44,7 @@ void WriteHeader(png_structp png, png_infop info, const PngImage& image)
             png_set_tRNS(png, info, image.paletteAlpha.data(), int(image.paletteAlpha.size()), nullptr);
     }
     png_set_compression_level(png, 9);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
     png_write_info(png, info);
 }
 
