@@ -20,14 +20,6 @@ struct BandFilter {
     // Clears the state of a channel that no longer holds finite numbers.
     void ClearNonFiniteState();
 
-    static double Step(double x, double a0, double a1, double a2, double b1, double b2,
-                       double& z1, double& z2)
-    {
-        const double y = a0 * x + z1;
-        z1 = a1 * x + z2 - b1 * y;
-        z2 = a2 * x - b2 * y;
-        return y;
-    }
 };
 
 // tan(x) by a fixed rational approximation, finite up to pi/2.

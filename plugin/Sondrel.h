@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "plugin/BandFilter.h"
+#include "plugin/PackedBand.h"
 #include "plugin/PluginAdapter.h"
 #include "plugin/SondrelParams.h"
 
@@ -10,6 +11,9 @@
 struct Smoother {
     double coefficient = 0.0;
     double state = 0.0;
+
+    // True when one more step towards target would leave the state unchanged.
+    bool Settled(double target) const;
 };
 
 // The smoothed mix fraction and the dry and wet gains computed from it.
@@ -39,10 +43,17 @@ public:
     void SetMeterControl(int slot, int controlIndex) { meterControls[slot] = controlIndex; }
 
 private:
+    struct BlockSetup;
+
     void DeclareParams();
     void AddFactoryPresets();
     void ChangeBand(int index);
     void UpdateMeters(const double (&peaks)[kMeterCount], int frames);
+    template <bool kSettled>
+    void ProcessFrames(BlockSetup& block, const double* inL, const double* inR, double* outL, double* outR,
+                       int frames, __m128d (&peaks)[2]);
+    int LoadActiveBands(PackedBand (&active)[SondrelParams::kBands]) const;
+    void StoreActiveBands(const PackedBand (&active)[SondrelParams::kBands], int count);
 
     double inputGainTarget = 0.0;
     double outputGainTarget = 0.0;
