@@ -31,28 +31,25 @@ void ResponseCurve(cairo_t* cr)
     }
 }
 
+// One centred line of the page.
+void Line(cairo_t* cr, const char* text, double y, Typeface face, double size, Rgb colour, double spacing,
+          double alpha = 1.0)
+{
+    UseFont(cr, face, size);
+    SetColour(cr, colour, alpha);
+    DrawLabel(cr, text, kWidth / 2.0, y, Align::Centre, spacing);
+}
+
 void Texts(cairo_t* cr)
 {
-    const double cx = kWidth / 2.0;
-    UseFont(cr, Typeface::Title, 62);
-    SetColour(cr, theme::kWhite, 1.0);
-    DrawLabel(cr, "SONDREL", cx, 150, Align::Centre, 12);
-    UseFont(cr, Typeface::TitleLight, 15);
-    SetColour(cr, theme::kAccent, 1.0);
-    DrawLabel(cr, "EIGHT-BAND PARAMETRIC EQUALISER", cx, 184, Align::Centre, 3.5);
-    UseFont(cr, Typeface::Label, 14);
-    SetColour(cr, theme::kLabel, 1.0);
-    DrawLabel(cr, "Version 2.0.0", cx, 222, Align::Centre, 0.5);
-    UseFont(cr, Typeface::TitleLight, 18);
-    SetColour(cr, theme::kWhite, 1.0);
-    DrawLabel(cr, "MARWICK AUDIO", cx, 352, Align::Centre, 4);
-    UseFont(cr, Typeface::Label, 11);
-    SetColour(cr, theme::kLabelDim, 1.0);
-    DrawLabel(cr, "Filters, code and panel by the Marwick Audio team.", cx, 376, Align::Centre, 0.3);
-    DrawLabel(cr, "VST is a registered trademark of Steinberg Media Technologies GmbH.", cx, 394, Align::Centre, 0.3);
-    UseFont(cr, Typeface::Label, 10);
-    SetColour(cr, theme::kLabelDim, 0.7);
-    DrawLabel(cr, "Click anywhere to close", cx, 424, Align::Centre, 0.8);
+    Line(cr, "SONDREL", 150, Typeface::Title, 62, theme::kWhite, 12);
+    Line(cr, "EIGHT-BAND PARAMETRIC EQUALISER", 184, Typeface::TitleLight, 15, theme::kAccent, 3.5);
+    Line(cr, "Version 2.0.0", 222, Typeface::Label, 14, theme::kLabel, 0.5);
+    Line(cr, "MARWICK AUDIO", 352, Typeface::TitleLight, 18, theme::kWhite, 4);
+    Line(cr, "Filters, code and panel by the Marwick Audio team.", 376, Typeface::Label, 11, theme::kLabelDim, 0.3);
+    Line(cr, "VST is a registered trademark of Steinberg Media Technologies GmbH.", 394, Typeface::Label, 11,
+         theme::kLabelDim, 0.3);
+    Line(cr, "Click anywhere to close", 424, Typeface::Label, 10, theme::kLabelDim, 0.8, 0.7);
 }
 
 } // namespace

@@ -86,34 +86,29 @@ void Canvas::Unpremultiplied(int32_t x, int32_t y, uint8_t out[4]) const
     out[3] = a;
 }
 
-PngImage Canvas::ToRgb() const
+PngImage Canvas::Samples(PngColour colour, int channels) const
 {
     PngImage image;
     image.width = width;
     image.height = height;
-    image.colour = PngColour::Rgb;
+    image.colour = colour;
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x) {
             uint8_t p[4];
             Unpremultiplied(x, y, p);
-            image.samples.insert(image.samples.end(), p, p + 3);
+            image.samples.insert(image.samples.end(), p, p + channels);
         }
     return image;
 }
 
+PngImage Canvas::ToRgb() const
+{
+    return Samples(PngColour::Rgb, 3);
+}
+
 PngImage Canvas::ToRgba() const
 {
-    PngImage image;
-    image.width = width;
-    image.height = height;
-    image.colour = PngColour::Rgba;
-    for (int32_t y = 0; y < height; ++y)
-        for (int32_t x = 0; x < width; ++x) {
-            uint8_t p[4];
-            Unpremultiplied(x, y, p);
-            image.samples.insert(image.samples.end(), p, p + 4);
-        }
-    return image;
+    return Samples(PngColour::Rgba, 4);
 }
 
 PngImage Canvas::ToPalette() const

@@ -27,6 +27,8 @@ public:
     PngImage ToPalette() const;
 
 private:
+    // The pixels as RGB or RGBA (the first channels of each pixel).
+    PngImage Samples(PngColour colour, int channels) const;
     // Straight-alpha RGBA of pixel (x, y).
     void Unpremultiplied(int32_t x, int32_t y, uint8_t out[4]) const;
 
