@@ -1,0 +1,97 @@
+#include "adapters/vst3/Vst3Factory.h"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <new>
+
+#include "adapters/vst3/framework/PluginFactory.h"
+#include "adapters/vst3/framework/Vst3Text.h"
+#include "plugin/Sondrel.h"
+#include "plugin/SondrelIdentity.h"
+
+using namespace Vst3;
+
+namespace {
+constexpr const char* kMakerUrl = "https://www.marwick-audio.com";
+constexpr const char* kMakerEmail = "support@marwick-audio.com";
+
+PluginFactory* liveFactory = nullptr;
+
+void ForgetFactory(PluginFactory* factory)
+{
+    if (liveFactory == factory)
+        liveFactory = nullptr;
+}
+
+std::mutex& CreationLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+// Instances are made one at a time; the caller receives the one reference.
+FUnknown* CreatePluginInstance(void*)
+{
+    std::lock_guard<std::mutex> guard(CreationLock());
+    try {
+        IAudioProcessor* processor = new Sondrel();
+        return processor;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+PFactoryInfo MakeFactoryInfo()
+{
+    PFactoryInfo info{};
+    CopyField(info.vendor, SondrelIdentity::kMakerName, sizeof info.vendor);
+    CopyField(info.url, kMakerUrl, sizeof info.url);
+    CopyField(info.email, kMakerEmail, sizeof info.email);
+    info.flags = PFactoryInfo::kUnicode;
+    return info;
+}
+
+PClassInfo2 MakeClassInfo()
+{
+    PClassInfo2 info{};
+    const Uid cid = EffectClassId();
+    std::memcpy(info.cid, cid.bytes, sizeof info.cid);
+    info.cardinality = kManyInstances;
+    CopyField(info.category, "Audio Module Class", sizeof info.category);
+    CopyField(info.name, SondrelIdentity::kEffectName, sizeof info.name);
+    info.classFlags = kSimpleModeSupported;
+    CopyField(info.subCategories, "Fx|EQ", sizeof info.subCategories);
+    const int32_t version = SondrelIdentity::kVersion;
+    char versionText[64];
+    std::snprintf(versionText, sizeof versionText, "%d.%d.%d", (version >> 16) & 0xFFFF, (version >> 8) & 0xFF,
+                  version & 0xFF);
+    CopyField(info.version, versionText, sizeof info.version);
+    CopyField(info.sdkVersion, "VST 3.6.5", sizeof info.sdkVersion);
+    return info;
+}
+} // namespace
+
+Uid EffectClassId()
+{
+    return Uid::FromWords(0xF2AEE70D, 0x00DE4F4E, static_cast<uint32>(SondrelIdentity::kMakerId),
+                          static_cast<uint32>(SondrelIdentity::kUniqueId));
+}
+
+IPluginFactory* AcquirePluginFactory()
+{
+    if (liveFactory) {
+        liveFactory->addRef();
+        return liveFactory;
+    }
+    static const PFactoryInfo factoryInfo = MakeFactoryInfo();
+    static const PClassInfo2 classInfo = MakeClassInfo();
+    try {
+        auto* factory = new PluginFactory(factoryInfo, ForgetFactory);
+        factory->RegisterClass(classInfo, CreatePluginInstance, nullptr);
+        liveFactory = factory;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return liveFactory;
+}
