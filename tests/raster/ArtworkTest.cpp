@@ -9,6 +9,7 @@
 #include "resources/EmbeddedResources.h"
 #include "resources/ResourceIds.h"
 #include "tools/artwork/ArtworkSet.h"
+#include "tools/artwork/Canvas.h"
 
 namespace {
 
@@ -70,6 +71,8 @@ TEST(Artwork, EmbeddedImagesHaveTheirSizesAndColourTypes)
 
 TEST(Artwork, GeneratorReproducesTheCommittedImages)
 {
+    std::string missing;
+    ASSERT_TRUE(ArtworkFontsPresent(&missing)) << "the artwork's font file " << missing << " is not installed";
     ASSERT_EQ(ArtworkFiles().size(), std::size(kImages));
     for (size_t i = 0; i < std::size(kImages); ++i) {
         const ArtworkFile& file = ArtworkFiles()[i];

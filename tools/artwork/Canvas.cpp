@@ -152,6 +152,19 @@ PngImage Canvas::ToPalette() const
     return {};
 }
 
+bool ArtworkFontsPresent(std::string* missing)
+{
+    for (Typeface face : {Typeface::Label, Typeface::LabelBold, Typeface::Title, Typeface::TitleLight}) {
+        FILE* file = std::fopen(FontFile(face), "rb");
+        if (!file) {
+            *missing = FontFile(face);
+            return false;
+        }
+        std::fclose(file);
+    }
+    return true;
+}
+
 Rgb Hex(uint32_t rgb)
 {
     return {((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0};

@@ -48,6 +48,11 @@ void SetColour(cairo_t* cr, Rgb colour, double alpha = 1.0);
 
 enum class Typeface { Label, LabelBold, Title, TitleLight };
 
+// True when every font file of the artwork is installed (the Debian packages
+// fonts-dejavu-core, fonts-dejavu-extra and fonts-urw-base35); otherwise
+// names the first missing file.
+bool ArtworkFontsPresent(std::string* missing);
+
 // Selects one of the artwork's fonts (loaded from fixed files, so the artwork
 // does not depend on the fonts a machine prefers) at a pixel size.
 void UseFont(cairo_t* cr, Typeface face, double size);
