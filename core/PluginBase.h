@@ -168,6 +168,8 @@ protected:
     void ApplyParamValues(const std::vector<double>& values);
 
 private:
+    // Converts each connected output's block into the host's float buffer.
+    void WriteFloatDestinations(int frames, bool adding);
     int WalkPresetBank(const StateChunk& chunk, int pos) const;
     void ApplyPresetBank(const StateChunk& chunk, int pos);
 

@@ -116,36 +116,30 @@ void PluginBase::AttachOutputs(int start, int count, float* const* buffers)
 void PluginBase::RunProcess(int frames)
 {
     ProcessDouble(inputPointers.data(), outputPointers.data(), frames);
-    for (const auto& channel : outputChannels) {
-        if (!channel->connected || !channel->floatDestination)
-            continue;
-        const double* src = *channel->destination;
-        for (int i = 0; i < frames; ++i)
-            channel->floatDestination[i] = static_cast<float>(src[i]);
-    }
+    WriteFloatDestinations(frames, false);
 }
 
 void PluginBase::RunProcessAdding(int frames)
 {
     ProcessDouble(inputPointers.data(), outputPointers.data(), frames);
-    for (const auto& channel : outputChannels) {
-        if (!channel->connected || !channel->floatDestination)
-            continue;
-        const double* src = *channel->destination;
-        for (int i = 0; i < frames; ++i)
-            channel->floatDestination[i] += static_cast<float>(src[i]);
-    }
+    WriteFloatDestinations(frames, true);
 }
 
 void PluginBase::PassThrough(int frames)
 {
     CopyOrSilence(inputPointers.data(), InputCount(), outputPointers.data(), OutputCount(), frames);
+    WriteFloatDestinations(frames, false);
+}
+
+void PluginBase::WriteFloatDestinations(int frames, bool adding)
+{
     for (const auto& channel : outputChannels) {
         if (!channel->connected || !channel->floatDestination)
             continue;
         const double* src = *channel->destination;
+        float* dst = channel->floatDestination;
         for (int i = 0; i < frames; ++i)
-            channel->floatDestination[i] = static_cast<float>(src[i]);
+            dst[i] = adding ? dst[i] + static_cast<float>(src[i]) : static_cast<float>(src[i]);
     }
 }
 

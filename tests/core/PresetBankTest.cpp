@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cmath>
 #include <cstring>
 
 #include "plugin/Sondrel.h"
+#include "tests/support/PluginValues.h"
 
 namespace {
-std::vector<double> Values(const Sondrel& s)
-{
-    std::vector<double> v;
-    for (int i = 0; i < s.ParamCount(); ++i)
-        v.push_back(s.GetParam(i)->Value());
-    return v;
-}
-
 StateChunk StateOf(Sondrel& s)
 {
     StateChunk c;

@@ -4,17 +4,10 @@
 #include <cstring>
 
 #include "plugin/Sondrel.h"
+#include "tests/support/PluginValues.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-std::vector<double> Values(const Sondrel& s)
-{
-    std::vector<double> v;
-    for (int i = 0; i < s.ParamCount(); ++i)
-        v.push_back(s.GetParam(i)->Value());
-    return v;
-}
-
 uint32_t BigEndianAt(const std::string& bytes, std::size_t pos)
 {
     return (static_cast<uint32_t>(static_cast<uint8_t>(bytes[pos])) << 24) |

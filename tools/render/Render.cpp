@@ -15,6 +15,23 @@ struct Audio {
     long long Frames() const { return channels.empty() ? 0 : static_cast<long long>(channels[0].size()); }
 };
 
+// Plain PCM and float inputs keep their sample format; compressed ones are written as float.
+int KeepableSubtype(int subtype)
+{
+    switch (subtype) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_16:
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_PCM_32:
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_DOUBLE:
+        return subtype;
+    default:
+        return SF_FORMAT_FLOAT;
+    }
+}
+
 bool ReadInput(const RenderOptions& options, Audio& audio, std::string& error)
 {
     if (options.input.empty()) {
@@ -38,7 +55,7 @@ bool ReadInput(const RenderOptions& options, Audio& audio, std::string& error)
         for (int c = 0; c < info.channels; ++c)
             audio.channels[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] = interleaved[static_cast<std::size_t>(i * info.channels + c)];
     audio.sampleRate = info.samplerate;
-    audio.subtype = info.format & SF_FORMAT_SUBMASK;
+    audio.subtype = KeepableSubtype(info.format & SF_FORMAT_SUBMASK);
     return true;
 }
 
