@@ -39,6 +39,7 @@ PluginBase::PluginBase(const PluginConfig& config)
 
     for (int i = 0; i < config.paramCount; ++i)
         params.push_back(std::make_unique<Param>());
+    restoredValues.reserve(params.size());
     for (int i = 0; i < config.presetCount; ++i)
         presets.push_back(std::make_unique<PresetRecord>());
 }

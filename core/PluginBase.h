@@ -194,6 +194,9 @@ private:
     int32_t tailSize = 0;
     Graphics* graphics = nullptr;
     std::vector<std::unique_ptr<Param>> params;
+    // The values of a state being restored, room for every parameter made at
+    // construction: a preset change on the audio thread allocates nothing.
+    std::vector<double> restoredValues;
     std::vector<std::unique_ptr<PresetRecord>> presets;
     std::vector<double*> inputPointers;
     std::vector<double*> outputPointers;

@@ -96,6 +96,9 @@ void PluginBase::AttachOutputs(int start, int count, double* const* buffers)
     int next = 0;
     for (int i = std::max(start, 0); i < ClampedEnd(outputChannels, start, count); ++i) {
         OutputChannel& channel = *outputChannels[static_cast<std::size_t>(i)];
+        // 64-bit blocks write straight into the host's buffers; the float
+        // buffers of an earlier 32-bit block may be gone.
+        channel.floatDestination = nullptr;
         if (channel.connected)
             *channel.destination = buffers[next++];
     }

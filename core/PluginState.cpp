@@ -47,11 +47,10 @@ void PluginBase::ApplyParamValues(const std::vector<double>& values)
 int PluginBase::UnserializeParams(const StateChunk& chunk, int startPos)
 {
     std::lock_guard<std::recursive_mutex> guard(lock);
-    std::vector<double> values;
-    const int pos = ReadParamValues(chunk, startPos, values);
+    const int pos = ReadParamValues(chunk, startPos, restoredValues);
     if (pos < 0)
         return -1;
-    ApplyParamValues(values);
+    ApplyParamValues(restoredValues);
     return pos;
 }
 
