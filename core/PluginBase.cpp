@@ -98,6 +98,7 @@ void PluginBase::AttachEditor(Graphics* editor)
     std::lock_guard<std::recursive_mutex> guard(lock);
     for (int i = 0; i < ParamCount(); ++i)
         editor->PushHostValue(i, params[static_cast<std::size_t>(i)]->ToNormalised(params[static_cast<std::size_t>(i)]->Value()), true);
+    editor->PrepareSurface();
     delete graphics;
     graphics = editor;
 }

@@ -1,10 +1,23 @@
 #include "graphics/Graphics.h"
 
 #include "core/PluginBase.h"
+#include "graphics/BitmapControl.h"
+#include "graphics/ImageCache.h"
+#include "graphics/raster/SysBitmap.h"
 
-Graphics::Graphics(PluginBase* owner) : plugin(owner) {}
+Graphics::Graphics(PluginBase* owner, int w, int h, int rate)
+    : plugin(owner), width(w), height(h), frameRate(rate)
+{
+}
 
 Graphics::~Graphics()
+{
+    keyCatcher.reset();
+    DestroyControls();
+    surface.reset();
+}
+
+void Graphics::DestroyControls()
 {
     while (!controls.empty())
         controls.pop_back();
@@ -14,6 +27,38 @@ int Graphics::AddControl(Control* control)
 {
     controls.emplace_back(control);
     return ControlCount() - 1;
+}
+
+void Graphics::SetBackdrop(int32_t resourceId, const char* fileName)
+{
+    const ImageStrip image = FetchImage(resourceId, fileName, 1);
+    BlendSpec copy;
+    copy.mode = BlendSpec::kCopy;
+    controls.emplace(controls.begin(), new BitmapControl(plugin, 0, 0, -1, image, copy));
+}
+
+ImageStrip Graphics::FetchImage(int32_t resourceId, const char* fileName, int frameCount)
+{
+    RasterBitmap* bitmap = ImageCache::Find(resourceId);
+    if (!bitmap)
+        bitmap = ImageCache::Insert(resourceId, LoadPlatformImage(resourceId, fileName));
+    ImageStrip strip;
+    strip.bitmap = bitmap;
+    strip.width = bitmap ? bitmap->Width() : 0;
+    strip.height = bitmap ? bitmap->Height() : 0;
+    strip.frameCount = frameCount;
+    strip.framesHorizontal = false;
+    return strip;
+}
+
+void Graphics::PrepareSurface()
+{
+    surface = std::make_unique<SysBitmap>(width, height);
+}
+
+RasterBitmap* Graphics::Surface() const
+{
+    return surface.get();
 }
 
 Control* Graphics::GetControl(int index) const
@@ -34,5 +79,54 @@ void Graphics::PushHostValue(int paramIndex, double value, bool isNormalised)
     for (const auto& control : controls) {
         if (control->ParamIndex() == paramIndex)
             control->SetFromHost(value);
+        const int link = control->FindAuxLink(paramIndex);
+        if (link >= 0)
+            control->SetAuxFromHost(link, value);
     }
+}
+
+bool Graphics::CollectDirtyArea(PixelRect& out) const
+{
+    out = PixelRect();
+    bool any = false;
+    for (const auto& control : controls) {
+        if (control->NeedsDrawing()) {
+            out = out.Union(control->Rect());
+            any = true;
+        }
+    }
+    return any;
+}
+
+void Graphics::Redraw(const PixelRect& area)
+{
+    drawArea = area;
+    for (const auto& control : controls) {
+        const PixelRect& r = control->Rect();
+        const bool overlaps = !r.IsEmpty() && !area.IsEmpty() && area.right >= r.left && area.left < r.right &&
+                              area.bottom >= r.top && area.top < r.bottom;
+        if (!control->IsHidden() && overlaps)
+            control->Render(*this);
+        control->MarkDrawn();
+    }
+    PresentArea(area);
+}
+
+void Graphics::Resize(int newWidth, int newHeight)
+{
+    width = newWidth;
+    height = newHeight;
+    ReleaseCapture();
+    DestroyControls();
+    surface.reset();
+    PrepareSurface();
+    if (plugin)
+        plugin->ResizeEditor(width, height);
+}
+
+void Graphics::ReleaseCapture()
+{
+    captureIndex = -1;
+    lastX = -1;
+    lastY = -1;
 }

@@ -1,0 +1,125 @@
+// Pointer, wheel and key events: finding the control under the pointer,
+// keeping the pointer captured between press and release, and bracketing
+// edits of parameter controls for the host.
+#include "core/PluginBase.h"
+#include "graphics/Graphics.h"
+
+namespace {
+constexpr int kApiVst3 = 1;
+} // namespace
+
+int Graphics::ControlAt(int x, int y, bool forHover) const
+{
+    if (captureIndex >= 0)
+        return captureIndex;
+    for (int i = ControlCount() - 1; i >= 0; --i) {
+        Control* control = controls[static_cast<std::size_t>(i)].get();
+        if (control->IsHidden())
+            continue;
+        if (control->IsGreyed() && !(forHover && control->HoverWhenGreyed()))
+            continue;
+        if (control->HitTest(x, y))
+            return i;
+    }
+    return -1;
+}
+
+void Graphics::PointerDown(int x, int y, const MouseMods& mods)
+{
+    ReleaseCapture();
+    const int index = ControlAt(x, y, false);
+    if (index < 0)
+        return;
+    captureIndex = index;
+    lastX = x;
+    lastY = y;
+    Control* control = GetControl(index);
+    const int param = control->ParamIndex();
+    if (plugin && plugin->ApiKind() == kApiVst3 && mods.right && param >= 0) {
+        ReleaseCapture();
+        plugin->ParamContextMenu(param, x, y);
+        return;
+    }
+    if (plugin && param >= 0)
+        plugin->HostEditBegin(param);
+    control->MousePressed(x, y, mods);
+}
+
+void Graphics::PointerUp(int x, int y, const MouseMods& mods)
+{
+    const int index = ControlAt(x, y, false);
+    ReleaseCapture();
+    if (index < 0)
+        return;
+    Control* control = GetControl(index);
+    control->MouseReleased(x, y, mods);
+    if (plugin && control->ParamIndex() >= 0)
+        plugin->HostEditEnd(control->ParamIndex());
+}
+
+void Graphics::PointerDrag(int x, int y, const MouseMods& mods)
+{
+    if (captureIndex < 0 || (x == lastX && y == lastY))
+        return;
+    const int dx = x - lastX;
+    const int dy = y - lastY;
+    lastX = x;
+    lastY = y;
+    GetControl(captureIndex)->MouseDragged(x, y, dx, dy, mods);
+}
+
+bool Graphics::PointerDoubleClick(int x, int y, const MouseMods& mods)
+{
+    ReleaseCapture();
+    const int index = ControlAt(x, y, false);
+    if (index < 0)
+        return false;
+    Control* control = GetControl(index);
+    if (!control->DoubleClickAsPress()) {
+        control->MouseDoubleClicked(x, y, mods);
+        return false;
+    }
+    captureIndex = index;
+    lastX = x;
+    lastY = y;
+    control->MousePressed(x, y, mods);
+    return true;
+}
+
+bool Graphics::PointerOver(int x, int y, const MouseMods& mods)
+{
+    if (!hoverTracking)
+        return false;
+    const int index = ControlAt(x, y, true);
+    if (index >= 0) {
+        lastX = x;
+        lastY = y;
+        GetControl(index)->MouseHovered(x, y, mods);
+        if (hoverIndex >= 0 && hoverIndex != index)
+            GetControl(hoverIndex)->MouseLeft();
+        hoverIndex = index;
+    }
+    return true;
+}
+
+void Graphics::PointerLeft()
+{
+    for (const auto& control : controls)
+        control->MouseLeft();
+    hoverIndex = -1;
+}
+
+void Graphics::PointerWheel(int x, int y, const MouseMods& mods, int delta)
+{
+    const int index = ControlAt(x, y, false);
+    if (index >= 0)
+        GetControl(index)->WheelTurned(x, y, mods, delta);
+}
+
+bool Graphics::KeyDown(int x, int y, int key)
+{
+    const int index = ControlAt(x, y, false);
+    if (index >= 1)
+        return GetControl(index)->KeyPressed(x, y, key);
+    return keyCatcher ? keyCatcher->KeyPressed(x, y, key) : false;
+}
