@@ -25,6 +25,7 @@ Sondrel::Sondrel(const PluginAdapter::HostContext& host)
         bandFrequency[k] = 20000.0;
     }
     DeclareParams();
+    BuildEditor();
     AddFactoryPresets();
 }
 

@@ -46,6 +46,7 @@ private:
     struct BlockSetup;
 
     void DeclareParams();
+    void BuildEditor();
     void AddFactoryPresets();
     void ChangeBand(int index);
     void UpdateMeters(const double (&peaks)[kMeterCount], int frames);

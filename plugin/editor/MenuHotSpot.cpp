@@ -1,0 +1,24 @@
+#include "plugin/editor/MenuHotSpot.h"
+
+#include "graphics/Graphics.h"
+
+namespace {
+constexpr ColourARGB kTransparent{0, 0, 0, 0};
+} // namespace
+
+MenuHotSpot::MenuHotSpot(PluginBase* owner, const PixelRect& area) : PanelControl(owner, area, kTransparent) {}
+
+void MenuHotSpot::MousePressed(int, int, const MouseMods& mods)
+{
+    Graphics* editor = Editor();
+    if (mods.left && editor)
+        OpenMenu(*editor);
+    MarkChanged(true);
+    redrawRequested = true;
+}
+
+bool MenuHotSpot::Render(Graphics& graphics)
+{
+    graphics.FillRect(kTransparent, rect, &blend);
+    return true;
+}

@@ -1,0 +1,33 @@
+#include "plugin/editor/PeakMeterVert.h"
+
+#include <algorithm>
+
+#include "graphics/Graphics.h"
+#include "plugin/editor/LevelScale.h"
+
+namespace {
+constexpr double kYellowFrom = 0.98;
+constexpr double kRedFrom = 0.9999;
+constexpr ColourARGB kGreen{255, 0, 255, 0};
+constexpr ColourARGB kYellow{255, 255, 255, 0};
+constexpr ColourARGB kRed{255, 255, 0, 0};
+} // namespace
+
+PeakMeterVert::PeakMeterVert(PluginBase* owner, const PixelRect& area) : Control(owner, area, -1) {}
+
+bool PeakMeterVert::Render(Graphics& graphics)
+{
+    const double db = LevelScale::ToDb(value);
+    position = db < -70.0 ? 0.0 : LevelScale::MeterPosition(db);
+    if (position <= kYellowFrom)
+        barColour = kGreen;
+    else if (position < kRedFrom)
+        barColour = kYellow;
+    else
+        barColour = kRed;
+    graphics.FillRect(barColour, rect, &blend);
+    // Above 0 dB the bar fills the meter and no background shows.
+    const int coveredBottom = static_cast<int>(rect.bottom - rect.Height() * std::min(position, 1.0));
+    graphics.FillRect(background, {rect.left, rect.top, rect.right, coveredBottom}, &blend);
+    return true;
+}
