@@ -139,5 +139,5 @@ bool RenderAudio(RenderEngine& engine, const RenderOptions& options, std::string
     const bool useFloat = !options.plugin.empty() && options.format == SampleFormat::Float &&
                           (options.input.empty() || IsFloatSubtype(in.subtype));
     ProcessBlocks(engine, options, in, out, useFloat);
-    return WriteOutput(options, in, out, error);
+    return options.output.empty() || WriteOutput(options, in, out, error);
 }

@@ -8,7 +8,7 @@ const char* const kRenderUsage =
     "usage: sondrel-render [--plugin PATH] [--load FILE.fxp|FILE.fxb] [--preset NAME|NUMBER]\n"
     "                      [--set PARAM=VALUE]... [--save FILE.fxp|FILE.fxb] [--block N] [--rate HZ]\n"
     "                      [--format float|double|pcm24|pcm16] [--list-presets] [--list-params]\n"
-    "                      [INPUT] OUTPUT\n";
+    "                      [--editor-snapshot FILE.png] [INPUT] OUTPUT\n";
 
 namespace {
 bool ParseNumber(const std::string& text, double& value)
@@ -42,6 +42,8 @@ bool ApplyOption(const std::string& flag, const std::string& value, RenderOption
         options.preset = value;
     else if (flag == "--save")
         options.save = value;
+    else if (flag == "--editor-snapshot")
+        options.editorSnapshot = value;
     else if (flag == "--set")
         return ParseSetting(value, options, error);
     else if (flag == "--block") {
@@ -89,7 +91,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         options.output = positional[0];
     }
     const bool listing = options.listPresets || options.listParams;
-    if (options.output.empty() && options.save.empty() && !listing)
+    if (options.output.empty() && options.save.empty() && options.editorSnapshot.empty() && !listing)
         return error = "no OUTPUT file given", false;
     return true;
 }

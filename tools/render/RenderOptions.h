@@ -12,6 +12,7 @@ struct RenderOptions {
     std::string preset;
     std::vector<std::pair<std::string, double>> settings;
     std::string save;
+    std::string editorSnapshot;
     int block = 512;
     double rate = 48000.0;
     SampleFormat format = SampleFormat::Input;

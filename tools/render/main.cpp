@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tools/render/BuiltinEngine.h"
+#include "tools/render/EditorSnapshot.h"
 #include "tools/render/Listing.h"
 #include "tools/render/Render.h"
 #include "tools/render/RenderOptions.h"
@@ -128,11 +129,15 @@ bool Run(const RenderOptions& options, std::string& error)
         PrintPresets(session.Engine(), stdout);
     if (options.listParams)
         PrintParams(session.Reference(), stdout);
-    if (!options.output.empty()) {
+    if (!options.editorSnapshot.empty() && session.Mirrored())
+        return error = "--editor-snapshot shows the built-in equaliser only, not with --plugin", false;
+    if (!options.output.empty() || !options.editorSnapshot.empty()) {
         if (!RenderAudio(session.Engine(), options, error))
             return false;
         PrintMeters(session.Engine(), stdout);
     }
+    if (!options.editorSnapshot.empty() && !WriteEditorSnapshot(session.Reference(), options.editorSnapshot, error))
+        return false;
     return options.save.empty() || SaveFile(session, options.save, error);
 }
 } // namespace
