@@ -1,0 +1,22 @@
+#include "tests/editor/TestPlugin.h"
+
+namespace {
+PluginConfig TestConfig()
+{
+    PluginConfig config;
+    config.paramCount = TestPluginBase::kParamCount;
+    config.channelIO = "2-2";
+    config.presetCount = 1;
+    config.effectName = "Test";
+    return config;
+}
+} // namespace
+
+TestPluginBase::TestPluginBase() : OfflinePlugin(TestConfig(), OfflinePlugin::HostContext())
+{
+    GetParam(kGain)->SetupDouble("Gain", 0.0, -18.0, 18.0, 0.01, "dB", "", 1.0);
+    GetParam(kSwitch)->SetupBool("Switch", false, "");
+    GetParam(kMix)->SetupDouble("Mix", 50.0, 0.0, 100.0, 0.1, "%", "", 1.0);
+    GetParam(kSteps)->SetupInt("Steps", 0, 0, 10, "", "");
+    AttachEditor(new GraphicsHeadless(this, 400, 300, 25));
+}
