@@ -63,6 +63,8 @@ VstIntPtr Vst2Plugin::Dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value,
     case effSetBlockSize: return SetBlockSizeRequest(value);
     case effMainsChanged: return MainsChanged(value);
     case effEditGetRect: return EditorGetRect(ptr);
+    case effEditOpen: return EditorOpen(ptr);
+    case effEditClose: return EditorClose();
     case effIdentify: return kVstIdentifyAnswer;
     case effGetChunk: return GetChunk(index, ptr);
     case effSetChunk: return SetChunk(index, value, ptr);
@@ -158,14 +160,6 @@ VstIntPtr Vst2Plugin::MainsChanged(VstIntPtr value)
     if (value == 0)
         ResetDsp();
     return 0;
-}
-
-VstIntPtr Vst2Plugin::EditorGetRect(void* ptr)
-{
-    if (!ptr || !Editor())
-        return 0;
-    *static_cast<ERect**>(ptr) = &editorRect;
-    return 1;
 }
 
 VstIntPtr Vst2Plugin::GetChunk(VstInt32 index, void* ptr)

@@ -86,14 +86,3 @@ void Vst2Plugin::SetLatency(int samples)
     effect.initialDelay = samples;
     PluginBase::SetLatency(samples);
 }
-
-void Vst2Plugin::ResizeEditor(int width, int height)
-{
-    if (!Editor())
-        return;
-    editorRect.top = 0;
-    editorRect.left = 0;
-    editorRect.bottom = static_cast<VstInt16>(height);
-    editorRect.right = static_cast<VstInt16>(width);
-    EditorResized();
-}

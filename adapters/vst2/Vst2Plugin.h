@@ -42,6 +42,7 @@ public:
     void HostTimeInfo(TransportInfo* info) override;
     int HostKind() override;
     void ResizeEditor(int width, int height) override;
+    void AttachEditor(Graphics* editor) override;
     void HostSpecificInit() override;
     void SetLatency(int samples) override;
     bool SendMidi(const MidiMessage& message) override;
@@ -60,6 +61,10 @@ private:
     VstIntPtr CallHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
     const VstTimeInfo* QueryTime(VstInt32 flags);
+    // The editor as hosts see it: none while it has no window system to open
+    // a window inside the host's.
+    Graphics* HostEditor() const;
+    void TakeEditorSize(const Graphics& editor);
     bool SendEvent(VstEvent* event);
 
     // Dispatcher requests.
@@ -72,6 +77,8 @@ private:
     VstIntPtr SetBlockSizeRequest(VstIntPtr value);
     VstIntPtr MainsChanged(VstIntPtr value);
     VstIntPtr EditorGetRect(void* ptr);
+    VstIntPtr EditorOpen(void* parent);
+    VstIntPtr EditorClose();
     VstIntPtr GetChunk(VstInt32 index, void* ptr);
     VstIntPtr SetChunk(VstInt32 index, VstIntPtr size, const void* ptr);
     bool StateInRange(const StateChunk& chunk, int pos) const;

@@ -86,10 +86,7 @@ TEST_F(Vst2HostTest, BankChunkRoundTripsAllPrograms)
     const std::vector<uint8_t> bank = host->GetChunk(false);
     ASSERT_GT(bank.size(), 8u);
 
-    std::string error;
-    auto other = Vst2Host::Load(SONDREL_VST2_PATH, error);
-    ASSERT_TRUE(other) << error;
-    other->Open();
+    std::unique_ptr<Vst2Host> other = OpenPlugin();
     ASSERT_TRUE(other->SetChunk(false, bank));
     EXPECT_EQ(other->ProgramNameIndexed(7), "Kept");
     other->SetProgram(7);

@@ -1,6 +1,7 @@
 #include "tests/vst2/Vst2HostFixture.h"
 
 #include <cmath>
+#include <stdexcept>
 
 void Vst2HostTest::SetUp()
 {
@@ -10,10 +11,18 @@ void Vst2HostTest::SetUp()
 void Vst2HostTest::Load(const Vst2Host::Answers& answers)
 {
     host.reset();
+    host = OpenPlugin(answers);
+    ASSERT_TRUE(host);
+}
+
+std::unique_ptr<Vst2Host> OpenPlugin(const Vst2Host::Answers& answers)
+{
     std::string error;
-    host = Vst2Host::Load(SONDREL_VST2_PATH, error, answers);
-    ASSERT_TRUE(host) << error;
+    std::unique_ptr<Vst2Host> host = Vst2Host::Load(SONDREL_VST2_PATH, error, answers);
+    if (!host)
+        throw std::runtime_error(error);
     host->Open();
+    return host;
 }
 
 StereoSignal::StereoSignal(int frames)

@@ -21,7 +21,10 @@ constexpr int kMix = 38;
 constexpr int kProgramChunkSize = 8 + kParams * 8;
 } // namespace SondrelVst2
 
-// Loads the built plug-in through the test host and opens it.
+// Loads the built plug-in through the test host and opens it; throws when it cannot.
+std::unique_ptr<Vst2Host> OpenPlugin(const Vst2Host::Answers& answers = Vst2Host::Answers());
+
+// A test with one opened plug-in.
 class Vst2HostTest : public ::testing::Test {
 protected:
     void SetUp() override;

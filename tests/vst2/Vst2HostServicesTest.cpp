@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "graphics/headless/GraphicsHeadless.h"
 #include "plugin/Sondrel.h"
 
 namespace {
@@ -46,6 +47,19 @@ VstIntPtr VSTCALL Callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr 
     case audioMasterGetTime: return script->hasTime ? reinterpret_cast<VstIntPtr>(&script->time) : 0;
     default: return 0;
     }
+}
+
+// An editor on a window system (the test's stand-in for one).
+class WindowedEditor : public GraphicsHeadless {
+public:
+    using GraphicsHeadless::GraphicsHeadless;
+    const char* PlatformName() override { return "Test window"; }
+};
+
+VstIntPtr Request(Sondrel& plugin, VstInt32 opcode, void* ptr = nullptr)
+{
+    AEffect* effect = plugin.Effect();
+    return effect->dispatcher(effect, opcode, 0, 0, ptr, 0.0f);
 }
 
 class Vst2HostServices : public ::testing::Test {
@@ -196,4 +210,32 @@ TEST_F(Vst2HostServices, PluginWithoutHostCallbackAnswersItself)
     EXPECT_EQ(alone.HostTempo(), 0.0);
     EXPECT_FALSE(alone.SendMidi(MidiMessage()));
     EXPECT_EQ(alone.ApiKind(), 0);
+}
+
+TEST_F(Vst2HostServices, EditorWithoutWindowSystemIsNotOfferedToHosts)
+{
+    ASSERT_TRUE(Plugin().Editor());
+    EXPECT_EQ(Plugin().Effect()->flags & effFlagsHasEditor, 0);
+    ERect* rect = nullptr;
+    EXPECT_EQ(Request(Plugin(), effEditGetRect, &rect), 0);
+    EXPECT_EQ(Request(Plugin(), effEditOpen, &rect), 0);
+    EXPECT_EQ(Request(Plugin(), effEditClose), 0);
+}
+
+TEST_F(Vst2HostServices, EditorWithWindowOpensInsideTheHostsWindow)
+{
+    Plugin().AttachEditor(new WindowedEditor(&Plugin(), 640, 300, 25));
+    EXPECT_EQ(Plugin().Effect()->flags & effFlagsHasEditor, effFlagsHasEditor);
+    ERect* rect = nullptr;
+    ASSERT_EQ(Request(Plugin(), effEditGetRect, &rect), 1);
+    ASSERT_TRUE(rect);
+    EXPECT_EQ(rect->right - rect->left, 640);
+    EXPECT_EQ(rect->bottom - rect->top, 300);
+    EXPECT_EQ(Request(Plugin(), effEditGetRect, nullptr), 0);
+
+    int parent = 0;
+    ASSERT_EQ(Request(Plugin(), effEditOpen, &parent), 1);
+    EXPECT_TRUE(Plugin().Editor()->WindowIsOpen());
+    ASSERT_EQ(Request(Plugin(), effEditClose), 1);
+    EXPECT_FALSE(Plugin().Editor()->WindowIsOpen());
 }

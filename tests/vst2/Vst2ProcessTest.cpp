@@ -9,112 +9,88 @@ using namespace SondrelVst2;
 namespace {
 constexpr int kFrames = 1000;
 
-// Presets that shape the sound, so that differences show.
-void Shape(Vst2Host& host)
+// A plug-in with a preset and settings that shape the sound, started for
+// blocks of at most `block` frames.
+std::unique_ptr<Vst2Host> ShapedPlugin(int block)
 {
-    host.SetProgram(3);
-    ASSERT_TRUE(host.StringToParameter(kGain1, "9"));
-    ASSERT_TRUE(host.StringToParameter(kFrequency1, "2500"));
+    std::unique_ptr<Vst2Host> host = OpenPlugin();
+    host->SetProgram(3);
+    EXPECT_TRUE(host->StringToParameter(kGain1, "9"));
+    EXPECT_TRUE(host->StringToParameter(kFrequency1, "2500"));
+    host->Start(48000.0f, block);
+    return host;
 }
 
-Buffers<double> Input(const StereoSignal& signal)
+template <typename Sample>
+Buffers<Sample> Input(const StereoSignal& signal)
 {
-    Buffers<double> in(2, static_cast<int>(signal.left.size()));
-    in.data[0] = signal.left;
-    in.data[1] = signal.right;
+    Buffers<Sample> in(2, static_cast<int>(signal.left.size()));
+    in.data[0].assign(signal.left.begin(), signal.left.end());
+    in.data[1].assign(signal.right.begin(), signal.right.end());
     return in;
 }
 
-// Processes the signal through the double entry point in blocks of `block`.
-Buffers<double> RenderDouble(Vst2Host& host, const StereoSignal& signal, int block)
+// Processes the signal through the double or float replacing entry point in blocks of `block`.
+template <typename Sample>
+Buffers<Sample> Render(Vst2Host& host, const StereoSignal& signal, int block)
 {
-    Buffers<double> in = Input(signal);
-    Buffers<double> out(2, kFrames);
-    for (int start = 0; start < kFrames; start += block) {
-        const int n = std::min(block, kFrames - start);
-        host.ProcessDoubleReplacing(in.Pointers(start), out.Pointers(start), n);
+    const int frames = static_cast<int>(signal.left.size());
+    Buffers<Sample> in = Input<Sample>(signal);
+    Buffers<Sample> out(2, frames);
+    for (int start = 0; start < frames; start += block) {
+        const int n = std::min(block, frames - start);
+        if constexpr (std::is_same_v<Sample, double>)
+            host.ProcessDoubleReplacing(in.Pointers(start), out.Pointers(start), n);
+        else
+            host.ProcessReplacing(in.Pointers(start), out.Pointers(start), n);
     }
     return out;
 }
 } // namespace
 
-TEST_F(Vst2HostTest, DoubleAndFloatProcessingAgree)
+TEST(Vst2Process, DoubleAndFloatProcessingAgree)
 {
     const StereoSignal signal(kFrames);
-    Shape(*host);
-    host->Start(48000.0f, 256);
-    const Buffers<double> reference = RenderDouble(*host, signal, 256);
-
-    std::string error;
-    auto other = Vst2Host::Load(SONDREL_VST2_PATH, error);
-    ASSERT_TRUE(other) << error;
-    other->Open();
-    Shape(*other);
-    other->Start(48000.0f, 256);
-    Buffers<float> in(2, kFrames), out(2, kFrames);
-    for (int i = 0; i < kFrames; ++i) {
-        in.data[0][static_cast<std::size_t>(i)] = static_cast<float>(signal.left[static_cast<std::size_t>(i)]);
-        in.data[1][static_cast<std::size_t>(i)] = static_cast<float>(signal.right[static_cast<std::size_t>(i)]);
-    }
-    for (int start = 0; start < kFrames; start += 256)
-        other->ProcessReplacing(in.Pointers(start), out.Pointers(start), std::min(256, kFrames - start));
-    double largest = 0.0;
-    for (int c = 0; c < 2; ++c) {
-        for (int i = 0; i < kFrames; ++i) {
-            const double expected = reference.data[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)];
-            EXPECT_NEAR(out.data[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)], expected, 1e-5);
-            largest = std::max(largest, std::fabs(expected - signal.left[static_cast<std::size_t>(i)]));
+    const Buffers<double> reference = Render<double>(*ShapedPlugin(256), signal, 256);
+    const Buffers<float> single = Render<float>(*ShapedPlugin(256), signal, 256);
+    const Buffers<double> in = Input<double>(signal);
+    double largestChange = 0.0;
+    for (std::size_t c = 0; c < 2; ++c) {
+        for (std::size_t i = 0; i < kFrames; ++i) {
+            EXPECT_NEAR(single.data[c][i], reference.data[c][i], 1e-5);
+            largestChange = std::max(largestChange, std::fabs(reference.data[c][i] - in.data[c][i]));
         }
     }
-    EXPECT_GT(largest, 0.01) << "the equaliser changed the sound";
+    EXPECT_GT(largestChange, 0.01) << "the equaliser changed the sound";
 }
 
-TEST_F(Vst2HostTest, AccumulatingProcessAddsToTheOutputs)
+TEST(Vst2Process, AccumulatingProcessAddsToTheOutputs)
 {
     const StereoSignal signal(256);
-    Shape(*host);
-    host->Start(48000.0f, 256);
-    std::string error;
-    auto other = Vst2Host::Load(SONDREL_VST2_PATH, error);
-    ASSERT_TRUE(other) << error;
-    other->Open();
-    Shape(*other);
-    other->Start(48000.0f, 256);
-
-    Buffers<float> in(2, 256), replaced(2, 256), added(2, 256);
-    for (int i = 0; i < 256; ++i) {
-        in.data[0][static_cast<std::size_t>(i)] = static_cast<float>(signal.left[static_cast<std::size_t>(i)]);
-        in.data[1][static_cast<std::size_t>(i)] = static_cast<float>(signal.right[static_cast<std::size_t>(i)]);
-        added.data[0][static_cast<std::size_t>(i)] = 0.5f;
-        added.data[1][static_cast<std::size_t>(i)] = -0.25f;
-    }
-    host->ProcessReplacing(in.Pointers(), replaced.Pointers(), 256);
-    other->ProcessAccumulating(in.Pointers(), added.Pointers(), 256);
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(added.data[0][static_cast<std::size_t>(i)], 0.5f + replaced.data[0][static_cast<std::size_t>(i)]);
-        EXPECT_EQ(added.data[1][static_cast<std::size_t>(i)], -0.25f + replaced.data[1][static_cast<std::size_t>(i)]);
+    const Buffers<float> replaced = Render<float>(*ShapedPlugin(256), signal, 256);
+    Buffers<float> in = Input<float>(signal);
+    Buffers<float> added(2, 256);
+    std::fill(added.data[0].begin(), added.data[0].end(), 0.5f);
+    std::fill(added.data[1].begin(), added.data[1].end(), -0.25f);
+    ShapedPlugin(256)->ProcessAccumulating(in.Pointers(), added.Pointers(), 256);
+    for (std::size_t i = 0; i < 256; ++i) {
+        EXPECT_EQ(added.data[0][i], 0.5f + replaced.data[0][i]);
+        EXPECT_EQ(added.data[1][i], -0.25f + replaced.data[1][i]);
     }
 }
 
-TEST_F(Vst2HostTest, BlocksLongerThanAnnouncedAreProcessedInPieces)
+TEST(Vst2Process, BlocksLongerThanAnnouncedAreProcessedInPieces)
 {
     const StereoSignal signal(kFrames);
-    Shape(*host);
-    host->Start(48000.0f, 64);
-    const Buffers<double> pieces = RenderDouble(*host, signal, 64);
-
-    std::string error;
-    auto other = Vst2Host::Load(SONDREL_VST2_PATH, error);
-    ASSERT_TRUE(other) << error;
-    other->Open();
-    Shape(*other);
-    other->Start(48000.0f, 64);
-    EXPECT_EQ(RenderDouble(*other, signal, kFrames).data, pieces.data);
+    const Buffers<double> pieces = Render<double>(*ShapedPlugin(64), signal, 64);
+    std::unique_ptr<Vst2Host> host = ShapedPlugin(64);
+    EXPECT_EQ(Render<double>(*host, signal, kFrames).data, pieces.data);
 
     // The float forms convert through scratch buffers of the announced size.
-    Buffers<float> in(2, kFrames), out(2, kFrames);
-    other->ProcessReplacing(in.Pointers(), out.Pointers(), kFrames);
-    other->ProcessAccumulating(in.Pointers(), out.Pointers(), kFrames);
+    EXPECT_EQ(Render<float>(*ShapedPlugin(64), signal, kFrames).data,
+              Render<float>(*ShapedPlugin(64), signal, 64).data);
+    Buffers<float> in = Input<float>(signal), out(2, kFrames);
+    host->ProcessAccumulating(in.Pointers(), out.Pointers(), kFrames);
 }
 
 TEST_F(Vst2HostTest, MonoInputArrangementMakesInputTwoSilent)
@@ -130,7 +106,7 @@ TEST_F(Vst2HostTest, MonoInputArrangementMakesInputTwoSilent)
     EXPECT_NE(out.data[0], std::vector<double>(256, 0.0));
 
     ASSERT_TRUE(host->SetSpeakerArrangement(2, 2));
-    Buffers<double> stereoIn = Input(signal), stereoOut(2, 256);
+    Buffers<double> stereoIn = Input<double>(signal), stereoOut(2, 256);
     host->ProcessDoubleReplacing(stereoIn.Pointers(), stereoOut.Pointers(), 256);
     EXPECT_NE(stereoOut.data[1], std::vector<double>(256, 0.0)) << "input 2 is connected again";
 }
@@ -195,7 +171,7 @@ TEST_F(Vst2HostTest, BadSampleRatesAndBlockSizesAreIgnored)
     for (VstIntPtr bad : {VstIntPtr{0}, VstIntPtr{-1}, VstIntPtr{1} << 40, VstIntPtr{INT32_MAX}})
         host->Dispatch(effSetBlockSize, 0, bad);
     const StereoSignal signal(512);
-    Buffers<double> in = Input(signal), out(2, 512);
+    Buffers<double> in = Input<double>(signal), out(2, 512);
     host->ProcessDoubleReplacing(in.Pointers(), out.Pointers(), 512);
     for (const auto& channel : out.data)
         for (double v : channel)
