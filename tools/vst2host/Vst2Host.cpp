@@ -242,8 +242,8 @@ std::vector<uint8_t> Vst2Host::GetChunk(bool program)
 bool Vst2Host::SetChunk(bool program, const std::vector<uint8_t>& data)
 {
     // Hosts hand over their own copy; an empty chunk still comes with a pointer.
-    std::vector<uint8_t> copy(data);
-    copy.reserve(1);
+    std::vector<uint8_t> copy(data.size() + 1);
+    std::copy(data.begin(), data.end(), copy.begin());
     return Dispatch(effSetChunk, program ? 1 : 0, static_cast<VstIntPtr>(data.size()), copy.data()) == 1;
 }
 
