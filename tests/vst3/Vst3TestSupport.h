@@ -13,13 +13,8 @@
 #include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/MemoryStream.h"
 #include "tools/vst3host/ParameterChanges.h"
+#include "tests/vst3/TestAudio.h"
 #include "tools/vst3host/Vst3Instance.h"
-
-std::string Narrow(const Vst3::char16* text);
-std::u16string Wide(const char* text);
-
-// A deterministic test signal: a sine under a little noise.
-std::vector<double> TestSignal(int frames, unsigned seed);
 
 // Parameter ids of the host bypass and the preset change.
 constexpr Vst3::ParamID kBypassId = Vst3Plugin::kBypassParamId;

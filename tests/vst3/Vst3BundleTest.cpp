@@ -1,0 +1,143 @@
+// The built bundle, loaded and driven through our test host as a DAW loads it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "adapters/vst3/abi/Vst3Units.h"
+#include "tools/vst3host/HostApplication.h"
+#include "tools/vst3host/ParameterChanges.h"
+#include "tools/vst3host/Vst3Instance.h"
+#include "tools/vst3host/Vst3Module.h"
+
+using namespace Vst3;
+using namespace Vst3Host;
+
+namespace {
+class Vst3Bundle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        module = Vst3Module::Load(SONDREL_VST3_BUNDLE, error);
+        ASSERT_TRUE(module) << error;
+        ASSERT_TRUE(module->FindAudioClass(classInfo));
+        context = MakeHostObject<HostApplication>();
+    }
+
+    std::unique_ptr<Vst3Instance> NewInstance()
+    {
+        std::string error;
+        auto instance = Vst3Instance::Create(module->Factory(), classInfo.cid, context.Get(), error);
+        EXPECT_TRUE(instance) << error;
+        return instance;
+    }
+
+    HostPtr<HostApplication> context;
+    std::unique_ptr<Vst3Module> module;
+    PClassInfo classInfo{};
+};
+} // namespace
+
+TEST(Vst3BundlePath, BinaryLiesInTheMachinesFolderUnderTheBundlesName)
+{
+    EXPECT_EQ(BundleBinaryPath("/x/Name.vst3").substr(0, 17), "/x/Name.vst3/Cont");
+    EXPECT_NE(BundleBinaryPath("/x/Name.vst3/").find("-linux/Name.so"), std::string::npos);
+}
+
+TEST_F(Vst3Bundle, ExportsOnlyTheModuleEntryPoints)
+{
+    for (const char* name : {"GetPluginFactory", "ModuleEntry", "ModuleExit", "InitDll", "ExitDll"})
+        EXPECT_NE(module->Symbol(name), nullptr) << name;
+    for (const char* name : {"_Z20AcquirePluginFactoryv", "_ZN10Vst3Plugin7processERN4Vst311ProcessDataE", "main"})
+        EXPECT_EQ(module->Symbol(name), nullptr) << name;
+    auto initDll = reinterpret_cast<bool (*)()>(module->Symbol("InitDll"));
+    auto exitDll = reinterpret_cast<bool (*)()>(module->Symbol("ExitDll"));
+    EXPECT_TRUE(initDll());
+    EXPECT_TRUE(exitDll());
+}
+
+TEST_F(Vst3Bundle, ScansLikeAHostSeesIt)
+{
+    EXPECT_STREQ(classInfo.name, "Sondrel");
+    HostPtr<IPluginFactory2> factory2 = Query<IPluginFactory2>(module->Factory());
+    ASSERT_TRUE(factory2);
+    PClassInfo2 info{};
+    ASSERT_EQ(factory2->getClassInfo2(0, &info), kResultOk);
+    EXPECT_STREQ(info.subCategories, "Fx|EQ");
+
+    auto instance = NewInstance();
+    ASSERT_TRUE(instance);
+    EXPECT_EQ(instance->Controller()->getParameterCount(), 41);
+    ASSERT_TRUE(instance->Units());
+    EXPECT_EQ(instance->Units()->getUnitCount(), 4);
+    EXPECT_EQ(instance->Component()->getBusCount(kAudio, kInput), 1);
+    EXPECT_EQ(instance->Component()->getBusCount(kAudio, kOutput), 1);
+}
+
+TEST_F(Vst3Bundle, ProcessesMonoAndStereoWithAutomationAndKeepsItsState)
+{
+    auto instance = NewInstance();
+    ASSERT_TRUE(instance);
+    for (int channels : {1, 2}) {
+        ASSERT_TRUE(instance->SetChannels(channels));
+        for (int32 size : {kSample32, kSample64}) {
+            ASSERT_TRUE(instance->Start(48000.0, 128, size, kRealtime));
+            HostPtr<ParameterChanges> changes = MakeHostObject<ParameterChanges>();
+            changes->Add(0, 0, 0.75);
+            changes->Add(8, 10, 0.3);
+            ProcessContext transport{};
+            transport.tempo = 120.0;
+            std::vector<double> wide(128, 0.25);
+            std::vector<float> narrow(128, 0.25f);
+            double* wideIo[2] = {wide.data(), wide.data()};
+            float* narrowIo[2] = {narrow.data(), narrow.data()};
+            const tresult result = size == kSample64
+                                       ? instance->Process(wideIo, wideIo, 128, changes.Get(), &transport)
+                                       : instance->Process(narrowIo, narrowIo, 128, changes.Get(), &transport);
+            EXPECT_EQ(result, kResultOk);
+            EXPECT_TRUE(std::isfinite(wide[127]) && std::isfinite(narrow[127]));
+        }
+    }
+    EXPECT_EQ(instance->Controller()->getParamNormalized(0), 0.75);
+
+    std::vector<uint8_t> state;
+    ASSERT_EQ(instance->SaveState(state), kResultOk);
+    auto other = NewInstance();
+    ASSERT_TRUE(other);
+    ASSERT_EQ(other->LoadState(state), kResultOk);
+    EXPECT_EQ(other->Controller()->getParamNormalized(0), 0.75);
+    EXPECT_EQ(other->LoadState(std::vector<uint8_t>(3, 0)), kResultFalse);
+    EXPECT_EQ(other->Controller()->getParamNormalized(0), 0.75);
+}
+
+TEST_F(Vst3Bundle, EverythingIsDestroyedWhenTheHostReleasesIt)
+{
+    void* obj = nullptr;
+    ASSERT_EQ(module->Factory()->createInstance(classInfo.cid, IComponent::kIid.bytes, &obj), kResultOk);
+    auto* component = static_cast<IComponent*>(obj);
+    ASSERT_EQ(component->initialize(context.Get()), kResultOk);
+    EXPECT_EQ(ReferenceCount(context.Get()), 2u);
+    {
+        HostPtr<IEditController> controller = Query<IEditController>(component);
+        HostPtr<IAudioProcessor> processor = Query<IAudioProcessor>(component);
+        HostPtr<IUnitInfo> units = Query<IUnitInfo>(controller.Get());
+        EXPECT_EQ(ReferenceCount(component), 4u);
+    }
+    ASSERT_EQ(component->terminate(), kResultOk);
+    EXPECT_EQ(ReferenceCount(context.Get()), 1u);
+    EXPECT_EQ(component->release(), 0u);
+
+    // The factory goes with its last reference; the module builds a new one.
+    auto getFactory = reinterpret_cast<IPluginFactory* (PLUGIN_API*)()>(module->Symbol("GetPluginFactory"));
+    IPluginFactory* factory = getFactory();
+    EXPECT_EQ(factory, module->Factory());
+    EXPECT_EQ(factory->release(), 1u);
+    module->ReleaseFactory();
+    HostPtr<IPluginFactory> renewed(getFactory());
+    ASSERT_TRUE(renewed);
+    EXPECT_EQ(ReferenceCount(renewed.Get()), 1u);
+    EXPECT_EQ(renewed->countClasses(), 1);
+    ASSERT_EQ(renewed->createInstance(classInfo.cid, IAudioProcessor::kIid.bytes, &obj), kResultOk);
+    EXPECT_EQ(static_cast<IAudioProcessor*>(obj)->release(), 0u);
+    EXPECT_EQ(renewed.Detach()->release(), 0u);
+}
