@@ -1,0 +1,80 @@
+// The editor's timer work: what one 40 ms tick costs an idle editor whose
+// meters move, against a full redraw of the whole panel and a plain copy of
+// the panel's pixels (the baselines of the same run).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "graphics/headless/GraphicsHeadless.h"
+#include "plugin/Sondrel.h"
+
+namespace {
+constexpr int kWidth = 1030;
+constexpr int kHeight = 436;
+constexpr int kMeterControls = 8;
+constexpr int kFirstMeterControl = 39;
+
+GraphicsHeadless& EditorOf(Sondrel& plugin)
+{
+    auto& gui = *static_cast<GraphicsHeadless*>(plugin.Editor());
+    gui.OpenWindow(nullptr);
+    gui.TimerTick();
+    gui.TimerTick();
+    return gui;
+}
+
+// Levels as the audio processing reports them: a slow wobble per meter.
+void MoveMeters(Graphics& gui, int step)
+{
+    for (int i = 0; i < kMeterControls; ++i) {
+        const double level = 0.3 + 0.25 * std::sin(0.05 * step + i);
+        gui.GetControl(kFirstMeterControl + i)->SetFromHost(level);
+    }
+}
+
+void BM_PanelCopy(benchmark::State& state)
+{
+    std::vector<uint32_t> from(kWidth * kHeight, 0xFF202020u), to(kWidth * kHeight);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size() * sizeof(uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PanelCopy);
+
+void BM_FullRedraw(benchmark::State& state)
+{
+    Sondrel plugin;
+    GraphicsHeadless& gui = EditorOf(plugin);
+    int step = 0;
+    for (auto _ : state) {
+        MoveMeters(gui, ++step);
+        gui.Redraw({0, 0, kWidth, kHeight});
+    }
+}
+BENCHMARK(BM_FullRedraw);
+
+void BM_TimerTickMovingMeters(benchmark::State& state)
+{
+    Sondrel plugin;
+    GraphicsHeadless& gui = EditorOf(plugin);
+    int step = 0;
+    for (auto _ : state) {
+        MoveMeters(gui, ++step);
+        gui.TimerTick();
+    }
+}
+BENCHMARK(BM_TimerTickMovingMeters);
+
+void BM_TimerTickStill(benchmark::State& state)
+{
+    Sondrel plugin;
+    GraphicsHeadless& gui = EditorOf(plugin);
+    for (auto _ : state)
+        gui.TimerTick();
+}
+BENCHMARK(BM_TimerTickStill);
+} // namespace
