@@ -6,6 +6,7 @@
 #include "graphics/TextFaderControl.h"
 #include "graphics/TextKnobControl.h"
 #include "plugin/Sondrel.h"
+#include "plugin/editor/EditorColours.h"
 #include "plugin/editor/HelpMenu.h"
 #include "plugin/editor/PeakHoldCaption.h"
 #include "plugin/editor/PeakMeterVert.h"
@@ -26,9 +27,8 @@ constexpr int kSwitchFrames = 2;
 
 TextStyle ValueStyle(int align)
 {
-    const ColourARGB white{255, 255, 255, 255};
-    const ColourARGB black{255, 0, 0, 0};
-    return TextStyle(14, &white, "Exo", TextStyle::kNormal, align, 0, 2, &white, &black);
+    using namespace EditorColours;
+    return TextStyle(14, &kWhite, "Exo", TextStyle::kNormal, align, 0, 2, &kWhite, &kBlack);
 }
 
 // The images, fetched once through the editor's image cache.

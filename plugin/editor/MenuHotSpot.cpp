@@ -1,10 +1,9 @@
 #include "plugin/editor/MenuHotSpot.h"
 
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorColours.h"
 
-namespace {
-constexpr ColourARGB kTransparent{0, 0, 0, 0};
-} // namespace
+using namespace EditorColours;
 
 MenuHotSpot::MenuHotSpot(PluginBase* owner, const PixelRect& area) : PanelControl(owner, area, kTransparent) {}
 

@@ -4,7 +4,10 @@
 #include <cstdio>
 
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorColours.h"
 #include "plugin/editor/LevelScale.h"
+
+using namespace EditorColours;
 
 namespace {
 constexpr double kNoLevelDb = -999.0;
@@ -12,10 +15,6 @@ constexpr double kSilenceDb = -72.0;
 constexpr double kWarnAbove = 0.98;
 constexpr double kYellowUpTo = 0.99991;
 constexpr std::size_t kMaxCaption = 8;
-constexpr ColourARGB kWhite{255, 255, 255, 255};
-constexpr ColourARGB kYellow{255, 255, 255, 0};
-constexpr ColourARGB kOrange{255, 236, 174, 8};
-constexpr ColourARGB kBlack{255, 0, 0, 0};
 } // namespace
 
 PeakHoldCaption::PeakHoldCaption(PluginBase* owner, const PixelRect& area, const TextStyle& style)

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorColours.h"
 #include "plugin/editor/LevelScale.h"
+
+using namespace EditorColours;
 
 namespace {
 constexpr double kYellowFrom = 0.98;
 constexpr double kRedFrom = 0.9999;
-constexpr ColourARGB kGreen{255, 0, 255, 0};
-constexpr ColourARGB kYellow{255, 255, 255, 0};
-constexpr ColourARGB kRed{255, 255, 0, 0};
 } // namespace
 
 PeakMeterVert::PeakMeterVert(PluginBase* owner, const PixelRect& area) : Control(owner, area, -1) {}

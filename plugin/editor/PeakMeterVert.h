@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/Control.h"
-#include "graphics/raster/ColourARGB.h"
+#include "plugin/editor/EditorColours.h"
 
 // A vertical peak meter: a bar of the level's position on the meter scale,
 // green up to 0.98, yellow above, red from 0 dB, under a grey background.
@@ -19,7 +19,7 @@ public:
     double Position() const { return position; }
 
 private:
-    ColourARGB background{255, 127, 127, 127};
-    ColourARGB barColour{255, 0, 255, 0};
+    ColourARGB background = EditorColours::kGrey;
+    ColourARGB barColour = EditorColours::kGreen;
     double position = 0.0;
 };

@@ -3,10 +3,9 @@
 #include "core/PluginBase.h"
 #include "graphics/FrameChoice.h"
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorColours.h"
 
-namespace {
-constexpr ColourARGB kTransparent{0, 0, 0, 0};
-} // namespace
+using namespace EditorColours;
 
 PresetButton::PresetButton(PluginBase* owner, int x, int y, const ImageStrip& strip)
     : Control(owner, {x, y, x + strip.width, y + strip.FrameHeight()}, -1), image(strip)

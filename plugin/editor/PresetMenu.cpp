@@ -5,13 +5,13 @@
 
 #include "core/PluginBase.h"
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorColours.h"
+
+using namespace EditorColours;
 
 namespace {
 constexpr int kMaxDisplay = 31;
 constexpr int kEntryLength = 253;
-constexpr ColourARGB kWhite{255, 255, 255, 255};
-constexpr ColourARGB kBlack{255, 0, 0, 0};
-constexpr ColourARGB kTransparent{0, 0, 0, 0};
 } // namespace
 
 PresetMenu::PresetMenu(PluginBase* owner, const PixelRect& area)
