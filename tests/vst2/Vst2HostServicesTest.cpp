@@ -239,3 +239,14 @@ TEST_F(Vst2HostServices, EditorWithWindowOpensInsideTheHostsWindow)
     ASSERT_EQ(Request(Plugin(), effEditClose), 1);
     EXPECT_FALSE(Plugin().Editor()->WindowIsOpen());
 }
+
+TEST_F(Vst2HostServices, CockosCapabilityQueriesAreRemembered)
+{
+    EXPECT_EQ(Plugin().HostCapabilities(), 0);
+    const char* extensions = "hasCockosExtensions";
+    Plugin().Effect()->dispatcher(Plugin().Effect(), effCanDo, 0, 0, const_cast<char*>(extensions), 0.0f);
+    EXPECT_EQ(Plugin().HostCapabilities(), Vst2Plugin::kCockosExtensions);
+    const char* viewAsConfig = "hasCockosViewAsConfig";
+    Plugin().Effect()->dispatcher(Plugin().Effect(), effCanDo, 0, 0, const_cast<char*>(viewAsConfig), 0.0f);
+    EXPECT_EQ(Plugin().HostCapabilities(), Vst2Plugin::kCockosExtensions | Vst2Plugin::kCockosViewAsConfig);
+}

@@ -42,15 +42,9 @@ enum VstDispatcherOpcode : VstInt32 {
     effCanDo = 51,
     effGetTailSize = 52,
     effIdle = 53,
-    effGetParameterProperties = 56,
     effGetVstVersion = 58,
     effGetMidiKeyName = 66,
-    effBeginSetProgram = 67,
-    effEndSetProgram = 68,
     effGetSpeakerArrangement = 69,
-    effStartProcess = 71,
-    effStopProcess = 72,
-    effSetProcessPrecision = 77,
 };
 
 enum VstHostOpcode : VstInt32 {
@@ -71,24 +65,14 @@ enum VstHostOpcode : VstInt32 {
 // Buffer sizes hosts allocate for texts, terminating zero included.
 enum VstStringSizes : int {
     kVstMaxProgNameLen = 24,
-    kVstMaxParamStrLen = 8,
     kVstMaxVendorStrLen = 64,
     kVstMaxProductStrLen = 64,
     kVstMaxEffectNameLen = 32,
-    kVstMaxLabelLen = 64,
 };
 
 constexpr VstInt32 kVstVersion = 2400;
 constexpr VstInt32 kVstIdentifyAnswer = VstFourCC('N', 'v', 'E', 'f');
 
-enum VstPlugCategory : VstInt32 { kPlugCategUnknown = 0, kPlugCategEffect = 1 };
+enum VstPlugCategory : VstInt32 { kPlugCategEffect = 1 };
 
-enum VstProcessLevels : VstInt32 {
-    kVstProcessLevelUnknown = 0,
-    kVstProcessLevelUser = 1,
-    kVstProcessLevelRealtime = 2,
-    kVstProcessLevelPrefetch = 3,
-    kVstProcessLevelOffline = 4,
-};
-
-enum VstProcessPrecision : VstInt32 { kVstProcessPrecision32 = 0, kVstProcessPrecision64 = 1 };
+enum VstProcessLevels : VstInt32 { kVstProcessLevelUser = 1, kVstProcessLevelOffline = 4 };

@@ -30,18 +30,13 @@ struct VstTimeInfo {
 };
 
 enum VstTimeInfoFlags : VstInt32 {
-    kVstTransportChanged = 1 << 0,
     kVstTransportPlaying = 1 << 1,
     kVstTransportCycleActive = 1 << 2,
-    kVstTransportRecording = 1 << 3,
-    kVstNanosValid = 1 << 8,
     kVstPpqPosValid = 1 << 9,
     kVstTempoValid = 1 << 10,
     kVstBarsValid = 1 << 11,
     kVstCyclePosValid = 1 << 12,
     kVstTimeSigValid = 1 << 13,
-    kVstSmpteValid = 1 << 14,
-    kVstClockValid = 1 << 15,
 };
 
 enum VstEventTypes : VstInt32 { kVstMidiType = 1, kVstSysExType = 6 };
@@ -86,11 +81,7 @@ struct VstEvents {
     VstEvent* events[2];
 };
 
-enum VstPinPropertiesFlags : VstInt32 {
-    kVstPinIsActive = 1 << 0,
-    kVstPinIsStereo = 1 << 1,
-    kVstPinUseSpeaker = 1 << 2,
-};
+enum VstPinPropertiesFlags : VstInt32 { kVstPinIsActive = 1 << 0, kVstPinIsStereo = 1 << 1 };
 
 struct VstPinProperties {
     char label[64];

@@ -79,8 +79,6 @@ enum VstAEffectFlags : VstInt32 {
     effFlagsCanMono = 1 << 3,
     effFlagsCanReplacing = 1 << 4,
     effFlagsProgramChunks = 1 << 5,
-    effFlagsIsSynth = 1 << 8,
-    effFlagsNoSoundInStop = 1 << 9,
     effFlagsCanDoubleReplacing = 1 << 12,
 };
 
