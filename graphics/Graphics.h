@@ -122,6 +122,7 @@ private:
     bool TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure);
     void PromptWithMenu(Control* control, const Param* param, const PixelRect& rect);
     void DestroyControls();
+    void EndEdit();
 
     std::vector<std::unique_ptr<Control>> controls;
     PluginBase* plugin;
@@ -135,6 +136,7 @@ private:
     int hoverIndex = -1;
     int lastX = -1;
     int lastY = -1;
+    int editParam = -1; // parameter whose edit the host was told began
     bool hoverTracking = false;
     std::unique_ptr<Control> keyCatcher;
 };

@@ -26,6 +26,7 @@ int Graphics::ControlAt(int x, int y, bool forHover) const
 
 void Graphics::PointerDown(int x, int y, const MouseMods& mods)
 {
+    EndEdit();
     ReleaseCapture();
     const int index = ControlAt(x, y, false);
     if (index < 0)
@@ -40,8 +41,10 @@ void Graphics::PointerDown(int x, int y, const MouseMods& mods)
         plugin->ParamContextMenu(param, x, y);
         return;
     }
-    if (plugin && param >= 0)
+    if (plugin && param >= 0) {
         plugin->HostEditBegin(param);
+        editParam = param;
+    }
     control->MousePressed(x, y, mods);
 }
 
@@ -49,12 +52,22 @@ void Graphics::PointerUp(int x, int y, const MouseMods& mods)
 {
     const int index = ControlAt(x, y, false);
     ReleaseCapture();
-    if (index < 0)
+    if (index < 0) {
+        EndEdit();
         return;
-    Control* control = GetControl(index);
-    control->MouseReleased(x, y, mods);
-    if (plugin && control->ParamIndex() >= 0)
-        plugin->HostEditEnd(control->ParamIndex());
+    }
+    GetControl(index)->MouseReleased(x, y, mods);
+    EndEdit();
+}
+
+void Graphics::EndEdit()
+{
+    // Only an edit the host was told began is ended, and once: a release after
+    // a press outside every control or after the host's own context menu
+    // ends nothing, and a press that never got its release ends its edit.
+    if (plugin && editParam >= 0)
+        plugin->HostEditEnd(editParam);
+    editParam = -1;
 }
 
 void Graphics::PointerDrag(int x, int y, const MouseMods& mods)

@@ -70,6 +70,8 @@ void GraphicsHeadless::Resize(int newWidth, int newHeight)
 {
     if (newWidth == Width() && newHeight == Height())
         return;
+    entry.Discard();
+    buttonHeld = false;
     Graphics::Resize(newWidth, newHeight);
     screen.Resize(newWidth, newHeight);
 }

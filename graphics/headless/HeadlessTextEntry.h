@@ -24,6 +24,8 @@ public:
     // The timer's share: applies or drops a finished box. True when the
     // editor may redraw in this tick.
     bool Tick();
+    // Closes the box without applying it (its control is about to go).
+    void Discard() { Close(); }
 
     bool IsOpen() const { return control != nullptr; }
     const std::string& Text() const { return text; }

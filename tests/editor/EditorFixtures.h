@@ -22,6 +22,10 @@ public:
     }
     void HostEditEnd(int index) override { host.Add("end " + std::to_string(index)); }
     void HostPresetsChanged() override { host.Add("presets"); }
+    void ParamContextMenu(int index, int x, int y) override
+    {
+        host.Add("context " + std::to_string(index) + " " + std::to_string(x) + " " + std::to_string(y));
+    }
     void ResizeEditor(int w, int h) override { host.Add("resize " + std::to_string(w) + "x" + std::to_string(h)); }
 
     GraphicsHeadless& Gui() { return *static_cast<GraphicsHeadless*>(this->Editor()); }

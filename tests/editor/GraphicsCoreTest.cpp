@@ -86,13 +86,42 @@ TEST_F(GraphicsTest, GestureOnParameterControlIsBracketedForTheHost)
     EXPECT_EQ(plugin.host.calls, (std::vector<std::string>{"begin 0", "end 0"}));
 }
 
+TEST(GraphicsVst3Test, RightPressOnAParameterControlAsksTheHostForItsMenu)
+{
+    TestPlugin plugin(1);
+    GraphicsHeadless& gui = plugin.Gui();
+    auto* param = new ProbeControl(&plugin, {0, 0, 100, 100}, TestPlugin::kGain);
+    auto* plain = new ProbeControl(&plugin, {200, 0, 300, 100});
+    gui.AddControl(param);
+    gui.AddControl(plain);
+    gui.Press(10, 20, RightButton());
+    gui.Release(10, 20, RightButton());
+    gui.Press(210, 20, RightButton());
+    EXPECT_EQ(param->presses, 0);
+    EXPECT_EQ(plain->presses, 1);
+    EXPECT_EQ(plugin.host.calls, (std::vector<std::string>{"context 0 10 20"}));
+}
+
+TEST_F(GraphicsTest, ResizeClosesAnOpenTextBox)
+{
+    ProbeControl* probe = Add({0, 0, 100, 100}, TestPlugin::kGain);
+    probe->EnablePrompt();
+    probe->Prompt();
+    ASSERT_TRUE(gui.Entry().IsOpen());
+    gui.Resize(200, 100);
+    EXPECT_FALSE(gui.Entry().IsOpen());
+    gui.PressReturn();
+    gui.TimerTick();
+}
+
 TEST_F(GraphicsTest, PressOutsideEveryControlIsIgnored)
 {
-    Add({0, 0, 10, 10});
+    Add({0, 0, 10, 10}, TestPlugin::kGain);
     gui.Press(200, 200, LeftButton());
-    gui.MovePointer(210, 210, LeftButton());
-    gui.Release(210, 210, LeftButton());
+    gui.MovePointer(5, 5, LeftButton());
+    gui.Release(5, 5, LeftButton());
     EXPECT_EQ(gui.CaptureIndex(), -1);
+    // The release over a parameter control ends no edit that never began.
     EXPECT_TRUE(plugin.host.calls.empty());
 }
 

@@ -1,18 +1,19 @@
 #include "tests/editor/TestPlugin.h"
 
 namespace {
-PluginConfig TestConfig()
+PluginConfig TestConfig(int apiKind)
 {
     PluginConfig config;
     config.paramCount = TestPluginBase::kParamCount;
     config.channelIO = "2-2";
     config.presetCount = 1;
     config.effectName = "Test";
+    config.apiKind = apiKind;
     return config;
 }
 } // namespace
 
-TestPluginBase::TestPluginBase() : OfflinePlugin(TestConfig(), OfflinePlugin::HostContext())
+TestPluginBase::TestPluginBase(int apiKind) : OfflinePlugin(TestConfig(apiKind), OfflinePlugin::HostContext())
 {
     GetParam(kGain)->SetupDouble("Gain", 0.0, -18.0, 18.0, 0.01, "dB", "", 1.0);
     GetParam(kSwitch)->SetupBool("Switch", false, "");

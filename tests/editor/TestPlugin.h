@@ -10,7 +10,7 @@ class TestPluginBase : public OfflinePlugin {
 public:
     enum { kGain, kSwitch, kMix, kSteps, kParamCount };
 
-    TestPluginBase();
+    explicit TestPluginBase(int apiKind = 0);
 
     void HostPresetsChanged() override {}
     GraphicsHeadless& Gui() { return *static_cast<GraphicsHeadless*>(Editor()); }
