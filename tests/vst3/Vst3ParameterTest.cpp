@@ -186,3 +186,28 @@ TEST_F(Vst3PluginTest, SetParamNormalizedStoresTheStepRoundedValueOnly)
     EXPECT_EQ(Controller().getParamNormalized(kCount), 0.0);
     EXPECT_EQ(Controller().getParamNormalized(kBypassId), 0.0);
 }
+
+// A plug-in without presets has no preset parameter: the host bypass comes first.
+TEST(Vst3PresetlessPlugin, ShowsBypassFirstAndAnEmptyProgramList)
+{
+    PluginConfig config;
+    config.paramCount = 2;
+    config.channelIO = "1-1";
+    auto* plugin = new Vst3Plugin(config, Vst3Plugin::HostContext());
+    plugin->GetParam(0)->SetupBool("Switch", false, "");
+    plugin->GetParam(1)->SetupDouble("Level", 0.0, -1.0, 1.0, 0.01, "", "Levels", 1.0);
+    IEditController* controller = plugin;
+    ASSERT_EQ(controller->initialize(nullptr), kResultOk);
+    ASSERT_EQ(controller->getParameterCount(), 3);
+    EXPECT_EQ(InfoAt(*controller, 0).id, kBypassId);
+    EXPECT_EQ(InfoAt(*controller, 1).id, 0u);
+    EXPECT_EQ(InfoAt(*controller, 2).unitId, 1);
+    ProgramListInfo list{};
+    ASSERT_EQ(plugin->getProgramListInfo(0, list), kResultOk);
+    EXPECT_EQ(list.programCount, 0);
+    BusInfo bus{};
+    ASSERT_EQ(plugin->getBusInfo(kAudio, kInput, 0, bus), kResultTrue);
+    EXPECT_EQ(bus.channelCount, 1);
+    EXPECT_EQ(controller->terminate(), kResultOk);
+    EXPECT_EQ(controller->release(), 0u);
+}
