@@ -125,6 +125,17 @@ TEST_F(GraphicsTest, PressOutsideEveryControlIsIgnored)
     EXPECT_TRUE(plugin.host.calls.empty());
 }
 
+TEST_F(GraphicsTest, KeysGoToTheControlUnderThePointerButNotToTheBackdrop)
+{
+    ProbeControl* backdrop = Add({0, 0, 400, 300});
+    ProbeControl* probe = Add({10, 10, 50, 50});
+    EXPECT_TRUE(gui.PressKey(20, 20, 15));
+    EXPECT_FALSE(gui.PressKey(200, 200, 1));
+    EXPECT_FALSE(gui.PressKey(390, 290, 0));
+    EXPECT_EQ(probe->keys, (std::vector<int>{15}));
+    EXPECT_TRUE(backdrop->keys.empty());
+}
+
 TEST_F(GraphicsTest, HostValuesAreClampedNormalisedAndReachOnlyTheFirstAuxLink)
 {
     ProbeControl* gain = Add({0, 0, 10, 10}, TestPlugin::kGain);

@@ -24,6 +24,11 @@ public:
     void MouseReleased(int, int, const MouseMods&) override { ++releases; }
     void MouseDragged(int, int, int dx, int dy, const MouseMods&) override { drags.emplace_back(dx, dy); }
     void MouseDoubleClicked(int, int, const MouseMods&) override { ++doubleClicks; }
+    bool KeyPressed(int, int, int key) override
+    {
+        keys.push_back(key);
+        return true;
+    }
     void Prompt() { AskForValue(); }
     void EnablePrompt() { promptDisabled = false; }
     void RequestRedraw() { redrawRequested = true; }
@@ -35,4 +40,5 @@ public:
     int releases = 0;
     int doubleClicks = 0;
     std::vector<std::pair<int, int>> drags;
+    std::vector<int> keys;
 };
