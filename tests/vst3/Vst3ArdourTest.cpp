@@ -5,35 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <string>
+
+#include "tests/support/RunCommand.h"
 
 namespace {
 constexpr const char* kScanner = "/usr/lib/ardour7/ardour-vst3-scanner";
 constexpr const char* kArdourLibraries = "/usr/lib/ardour7";
 constexpr const char* kArdourLua = "/usr/bin/ardour7-lua";
-
-struct RunResult {
-    int status = -1;
-    std::string output;
-};
-
-RunResult RunCommand(const std::string& command)
-{
-    RunResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        result.output += buffer;
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
 
 // A private home for Ardour's caches and settings, with the bundle in ~/.vst3.
 class ArdourVst3 : public ::testing::Test {

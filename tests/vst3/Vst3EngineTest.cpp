@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "plugin/SondrelParams.h"
+#include "tests/support/EngineRender.h"
 #include "tests/vst3/TestAudio.h"
 #include "tools/render/BuiltinEngine.h"
 #include "tools/render/Vst3Engine.h"
@@ -20,34 +21,28 @@ struct Setting {
     double plain;
 };
 
-// Renders the test signal through an engine: preset, settings, then blocks.
-template <typename Sample>
-std::vector<std::vector<Sample>> Render(RenderEngine& engine, int preset, const std::vector<Setting>& settings,
-                                        int channels)
+// Selects the preset, applies the settings and starts processing.
+void Configure(RenderEngine& engine, int preset, const std::vector<Setting>& settings, int channels)
 {
-    EXPECT_TRUE(engine.SelectPreset(preset));
+    ASSERT_TRUE(engine.SelectPreset(preset));
     for (const Setting& setting : settings)
-        EXPECT_TRUE(engine.SetParam(setting.index, setting.plain));
-    EXPECT_TRUE(engine.Start(48000.0, kBlock, channels));
-    std::vector<std::vector<Sample>> in(static_cast<std::size_t>(channels)), out(in.size());
-    for (int c = 0; c < channels; ++c) {
-        const std::vector<double> signal = TestSignal(kBlock * kBlocks, static_cast<unsigned>(c + 5));
-        in[static_cast<std::size_t>(c)].assign(signal.begin(), signal.end());
-        out[static_cast<std::size_t>(c)].assign(signal.size(), Sample());
-    }
-    for (int b = 0; b < kBlocks; ++b) {
-        Sample* inputs[2] = {};
-        Sample* outputs[2] = {};
-        for (int c = 0; c < channels; ++c) {
-            inputs[c] = in[static_cast<std::size_t>(c)].data() + b * kBlock;
-            outputs[c] = out[static_cast<std::size_t>(c)].data() + b * kBlock;
-        }
-        if constexpr (std::is_same<Sample, double>::value)
-            engine.Process(inputs, outputs, kBlock);
-        else
-            engine.ProcessFloat(inputs, outputs, kBlock);
-    }
-    return out;
+        ASSERT_TRUE(engine.SetParam(setting.index, setting.plain));
+    ASSERT_TRUE(engine.Start(48000.0, kBlock, channels));
+}
+
+Planar Signal(int channels)
+{
+    Planar signal;
+    for (int c = 0; c < channels; ++c)
+        signal.push_back(TestSignal(kBlock * kBlocks - 17, static_cast<unsigned>(c + 5)));
+    return signal;
+}
+
+template <typename Sample>
+Planar Render(RenderEngine& engine, int preset, const std::vector<Setting>& settings, int channels)
+{
+    Configure(engine, preset, settings, channels);
+    return RenderThrough<Sample>(engine, Signal(channels), kBlock);
 }
 
 std::unique_ptr<RenderEngine> OpenBundle()
@@ -93,8 +88,10 @@ TEST_P(Vst3EngineMatch, SoundsBitForBitLikeTheBuiltInEqualiser)
             BuiltinEngine builtin;
             std::unique_ptr<RenderEngine> vst3 = OpenBundle();
             ASSERT_TRUE(vst3);
-            EXPECT_EQ(Render<double>(*vst3, preset, used, channels), Render<double>(builtin, preset, used, channels))
+            const Planar expected = Render<double>(builtin, preset, used, channels);
+            EXPECT_EQ(Render<double>(*vst3, preset, used, channels), expected)
                 << "64-bit, preset " << preset << ", " << channels << " channels, settings " << withSettings;
+            EXPECT_NE(expected, Signal(channels)) << "the equaliser changed the sound";
 
             BuiltinEngine builtinFloat;
             std::unique_ptr<RenderEngine> vst3Float = OpenBundle();
