@@ -61,7 +61,7 @@ tresult PLUGIN_API Vst3Plugin::initialize(FUnknown* context)
             AddBuses();
             AddParameters();
         } catch (const std::bad_alloc&) {
-            SingleComponentEffect::terminate();
+            terminate();
             return kOutOfMemory;
         }
     }
