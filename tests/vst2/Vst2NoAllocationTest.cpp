@@ -1,55 +1,10 @@
 // The plug-in binary's audio and parameter entry points obtain and release no
 // memory: every operator new and delete in this process, the plug-in's
 // included, is counted while they run.
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "tests/support/AllocationCounter.h"
 #include "tests/vst2/Vst2HostFixture.h"
 
 using namespace SondrelVst2;
-
-namespace {
-std::atomic<bool> counting{false};
-std::atomic<int> allocations{0};
-
-void Release(void* p)
-{
-    if (counting && p)
-        ++allocations;
-    std::free(p);
-}
-
-// Counts what fn obtains or releases.
-template <typename Fn>
-int AllocationsDuring(Fn fn)
-{
-    allocations = 0;
-    counting = true;
-    fn();
-    counting = false;
-    return allocations;
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (counting)
-        ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    Release(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    Release(p);
-}
 
 TEST(Vst2Allocation, CountingSeesThePluginsAllocations)
 {
