@@ -38,12 +38,6 @@ protected:
 };
 } // namespace
 
-TEST(Vst3BundlePath, BinaryLiesInTheMachinesFolderUnderTheBundlesName)
-{
-    EXPECT_EQ(BundleBinaryPath("/x/Name.vst3").substr(0, 17), "/x/Name.vst3/Cont");
-    EXPECT_NE(BundleBinaryPath("/x/Name.vst3/").find("-linux/Name.so"), std::string::npos);
-}
-
 TEST_F(Vst3Bundle, ExportsOnlyTheModuleEntryPoints)
 {
     for (const char* name : {"GetPluginFactory", "ModuleEntry", "ModuleExit", "InitDll", "ExitDll"})

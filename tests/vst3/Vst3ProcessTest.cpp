@@ -157,28 +157,6 @@ TEST_F(Vst3PluginTest, SampleSizesOtherThan32And64BitsAreRefused)
     EXPECT_EQ(Processor().getTailSamples(), 0u);
 }
 
-TEST_F(Vst3PluginTest, FloatProcessingMatchesDoubleProcessingRoundedToFloat)
-{
-    Start64();
-    Stereo wide;
-    HostPtr<ParameterChanges> boost = Changes({{kGain + 2, 0, 0.8}});
-    Process(wide.left, wide.right, wide.outLeft, wide.outRight, boost.Get());
-
-    EffectUnderTest narrow;
-    narrow.Create();
-    ASSERT_TRUE(narrow.instance->SetChannels(2));
-    ASSERT_TRUE(narrow.instance->Start(44100.0, 256, kSample32, kRealtime));
-    std::vector<float> left(wide.left.begin(), wide.left.end()), right(wide.right.begin(), wide.right.end());
-    std::vector<float> outLeft(kFrames), outRight(kFrames);
-    float* inputs[2] = {left.data(), right.data()};
-    float* outputs[2] = {outLeft.data(), outRight.data()};
-    ASSERT_EQ(narrow.instance->Process(inputs, outputs, kFrames, boost.Get()), kResultOk);
-    for (int i = 0; i < kFrames; ++i) {
-        EXPECT_NEAR(outLeft[static_cast<std::size_t>(i)], wide.outLeft[static_cast<std::size_t>(i)], 1e-5) << i;
-        EXPECT_NEAR(outRight[static_cast<std::size_t>(i)], wide.outRight[static_cast<std::size_t>(i)], 1e-5) << i;
-    }
-}
-
 // A block longer than announced is processed in pieces of the announced size
 // and sounds the same as the host sending those pieces itself.
 TEST_F(Vst3PluginTest, ABlockLongerThanAnnouncedIsProcessedInPieces)
