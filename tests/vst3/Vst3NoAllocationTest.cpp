@@ -1,49 +1,15 @@
 // Processing through the VST3 interfaces obtains and releases no memory, also
 // when blocks carry automation, preset changes and the host bypass, or run
-// longer than announced: every operator new and delete of this program is
-// counted while the blocks run.
+// longer than announced.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
+#include "tests/support/AllocationCounter.h"
 #include "tests/vst3/Vst3TestSupport.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
-
-namespace {
-std::atomic<bool> counting{false};
-std::atomic<int> allocations{0};
-
-void Release(void* p)
-{
-    if (counting && p)
-        ++allocations;
-    std::free(p);
-}
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    if (counting)
-        ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    Release(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    Release(p);
-}
 
 TEST_F(Vst3PluginTest, ProcessingAllocatesNothing)
 {
@@ -62,15 +28,16 @@ TEST_F(Vst3PluginTest, ProcessingAllocatesNothing)
     }
     for (Vst3::int32 size : {kSample64, kSample32}) {
         ASSERT_TRUE(instance->Start(44100.0, 256, size, kRealtime));
-        counting = true;
-        for (int block = 0; block < 8; ++block) {
-            // 512 frames against an announced 256: processed in two pieces.
-            if (size == kSample64)
-                instance->Process(io, io, 512, changes[static_cast<std::size_t>(block)].Get());
-            else
-                instance->Process(floatIo, floatIo, 512, changes[static_cast<std::size_t>(block)].Get());
-        }
-        counting = false;
+        const int allocations = AllocationsDuring([&] {
+            for (int block = 0; block < 8; ++block) {
+                // 512 frames against an announced 256: processed in two pieces.
+                IParameterChanges* blockChanges = changes[static_cast<std::size_t>(block)].Get();
+                if (size == kSample64)
+                    instance->Process(io, io, 512, blockChanges);
+                else
+                    instance->Process(floatIo, floatIo, 512, blockChanges);
+            }
+        });
+        EXPECT_EQ(allocations, 0) << (size == kSample64 ? "64-bit" : "32-bit");
     }
-    EXPECT_EQ(allocations.load(), 0);
 }
