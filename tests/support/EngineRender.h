@@ -16,7 +16,7 @@ template <typename Sample>
 Planar RenderThrough(RenderEngine& engine, const Planar& signal, int block)
 {
     const int frames = signal.empty() ? 0 : static_cast<int>(signal[0].size());
-    std::vector<std::vector<Sample>> in(signal.size()), out(signal.size(), std::vector<Sample>(signal[0].size()));
+    std::vector<std::vector<Sample>> in(signal.size()), out(signal.size(), std::vector<Sample>(static_cast<std::size_t>(frames)));
     for (std::size_t c = 0; c < signal.size(); ++c)
         in[c].assign(signal[c].begin(), signal[c].end());
     for (int start = 0; start < frames; start += block) {
