@@ -113,6 +113,8 @@ bool WriteOutput(const RenderOptions& options, const Audio& in, const Audio& out
     if (!file)
         return error = "cannot write " + options.output + ": " + sf_strerror(nullptr), false;
     sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    // No PEAK chunk: it carries a time stamp, and equal renders should be equal files.
+    sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
     std::vector<double> interleaved(static_cast<std::size_t>(out.Frames()) * out.channels.size());
     for (std::size_t i = 0; i < static_cast<std::size_t>(out.Frames()); ++i)
         for (std::size_t c = 0; c < out.channels.size(); ++c)
