@@ -4,33 +4,17 @@
 #include <cstdio>
 #include <cstring>
 #include <sndfile.h>
-#include <sys/wait.h>
 #include <vector>
 
 #include "tests/support/ReferenceEqualiser.h"
+#include "tests/support/RunCommand.h"
 #include "tests/support/TempDir.h"
 #include "tests/plugin/FactoryPresetTable.h"
 
 namespace {
-struct Result {
-    int status;
-    std::string out;
-};
-
-Result Render(const std::string& args)
+RunResult Render(const std::string& args)
 {
-    const std::string command = std::string(SONDREL_RENDER) + " " + args + " 2>&1";
-    Result r{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        r.out.append(buffer, n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return RunCommand(std::string(SONDREL_RENDER) + " " + args);
 }
 
 std::vector<double> ReadAll(const std::string& path, SF_INFO& info)
@@ -74,8 +58,8 @@ TEST(RenderTool, DoubleOutputIsBitExactForMonoFiles)
     TempDir dir;
     const std::vector<double> mono = Noise(30000, 0.7);
     WriteAll(dir.Path("in.wav"), mono, 1, 44100);
-    const Result r = Render("--preset Guitar --block 441 --format double " + dir.Path("in.wav") + " " + dir.Path("out.wav"));
-    ASSERT_EQ(r.status, 0) << r.out;
+    const RunResult r = Render("--preset Guitar --block 441 --format double " + dir.Path("in.wav") + " " + dir.Path("out.wav"));
+    ASSERT_EQ(r.status, 0) << r.output;
     SF_INFO info;
     const std::vector<double> out = ReadAll(dir.Path("out.wav"), info);
     EXPECT_EQ(info.channels, 1);
@@ -90,20 +74,20 @@ TEST(RenderTool, DoubleOutputIsBitExactForMonoFiles)
     }
     ASSERT_EQ(out.size(), wantL.size());
     EXPECT_EQ(std::memcmp(out.data(), wantL.data(), out.size() * sizeof(double)), 0);
-    EXPECT_NE(r.out.find("meter output R 0 "), std::string::npos) << r.out;
+    EXPECT_NE(r.output.find("meter output R 0 "), std::string::npos) << r.output;
 }
 
 TEST(RenderTool, SettingsApplyByNameAndIndex)
 {
     TempDir dir;
-    const Result r = Render("--set Mix=0 --set 32=-72 --list-params");
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("Dry"), std::string::npos);
-    EXPECT_NE(r.out.find("-inf."), std::string::npos);
-    const Result presets = Render("--list-presets");
-    EXPECT_NE(presets.out.find(" 0 Default"), std::string::npos);
-    EXPECT_NE(presets.out.find("23 VoxAir"), std::string::npos);
-    EXPECT_NE(presets.out.find("31 User Preset"), std::string::npos);
+    const RunResult r = Render("--set Mix=0 --set 32=-72 --list-params");
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("Dry"), std::string::npos);
+    EXPECT_NE(r.output.find("-inf."), std::string::npos);
+    const RunResult presets = Render("--list-presets");
+    EXPECT_NE(presets.output.find(" 0 Default"), std::string::npos);
+    EXPECT_NE(presets.output.find("23 VoxAir"), std::string::npos);
+    EXPECT_NE(presets.output.find("31 User Preset"), std::string::npos);
 }
 
 TEST(RenderTool, ProgramFilesRoundTripThroughTheTool)
@@ -111,9 +95,9 @@ TEST(RenderTool, ProgramFilesRoundTripThroughTheTool)
     TempDir dir;
     ASSERT_EQ(Render("--preset Bombada --set Mix=42 --save " + dir.Path("p.fxp")).status, 0);
     ASSERT_EQ(Render("--preset 3 --save " + dir.Path("b.fxb")).status, 0);
-    const Result r = Render("--load " + dir.Path("p.fxp") + " --list-params");
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("42.0 %"), std::string::npos) << r.out;
+    const RunResult r = Render("--load " + dir.Path("p.fxp") + " --list-params");
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_NE(r.output.find("42.0 %"), std::string::npos) << r.output;
     EXPECT_EQ(Render("--load " + dir.Path("b.fxb") + " --list-params").status, 0);
 }
 
@@ -128,9 +112,9 @@ TEST(RenderTool, BadInputFailsAndWritesNothing)
                                     "--preset Nope " + out, "--set Nope=1 " + out, "--set 0=abc " + out,
                                     "--block 0 " + out, "--format mp3 " + out, dir.Path("quad.wav") + " " + out,
                                     dir.Path("missing.wav") + " " + out, "--bogus 1 " + out}) {
-        const Result r = Render(args);
+        const RunResult r = Render(args);
         EXPECT_NE(r.status, 0) << args;
-        EXPECT_NE(r.out.find("sondrel-render: "), std::string::npos) << args;
+        EXPECT_NE(r.output.find("sondrel-render: "), std::string::npos) << args;
         EXPECT_TRUE(ReadBytes(out).empty()) << args;
     }
 }

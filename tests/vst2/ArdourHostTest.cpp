@@ -10,29 +10,12 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/RunCommand.h"
+
 namespace {
 constexpr const char* kScanner = "/usr/lib/ardour7/ardour-vst-scanner";
 constexpr const char* kArdourLibraries = "/usr/lib/ardour7";
 constexpr const char* kArdourLua = "/usr/bin/ardour7-lua";
-
-struct RunResult {
-    int status = -1;
-    std::string output;
-};
-
-RunResult RunCommand(const std::string& command)
-{
-    RunResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        result.output += buffer;
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
 
 // A private home for Ardour's caches and settings, holding a copy of the plug-in.
 class ArdourHost : public ::testing::Test {
