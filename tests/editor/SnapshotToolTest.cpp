@@ -1,30 +1,17 @@
 // sondrel-render --editor-snapshot: the whole editor drawn to a PNG file.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <memory>
 
 #include "graphics/raster/PixelRect.h"
 #include "graphics/raster/PngDecoder.h"
+#include "tests/support/RunCommand.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-int RunRender(const std::string& args, std::string* output = nullptr)
+RunResult RunRender(const std::string& args)
 {
-    const std::string command = std::string(SONDREL_RENDER) + " " + args + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        if (output)
-            output->append(buffer, n);
-    }
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return RunCommand(std::string(SONDREL_RENDER) + " " + args);
 }
 
 std::unique_ptr<MemBitmap> Decode(const std::string& path)
@@ -50,8 +37,8 @@ int WhitePixels(const MemBitmap& image, const PixelRect& r)
 TEST(SnapshotToolTest, DrawsTheWholeEditorWithTheChosenPreset)
 {
     TempDir dir;
-    ASSERT_EQ(RunRender("--editor-snapshot " + dir.Path("default.png")), 0);
-    ASSERT_EQ(RunRender("--preset Bombada --set 'Gain 8=6' --editor-snapshot " + dir.Path("bombada.png")), 0);
+    ASSERT_EQ(RunRender("--editor-snapshot " + dir.Path("default.png")).status, 0);
+    ASSERT_EQ(RunRender("--preset Bombada --set 'Gain 8=6' --editor-snapshot " + dir.Path("bombada.png")).status, 0);
     const auto plain = Decode(dir.Path("default.png"));
     const auto bombada = Decode(dir.Path("bombada.png"));
     ASSERT_TRUE(plain && bombada);
@@ -75,10 +62,10 @@ TEST(SnapshotToolTest, DrawsTheWholeEditorWithTheChosenPreset)
 TEST(SnapshotToolTest, RefusesPluginBinariesAndBadPaths)
 {
     TempDir dir;
-    std::string output;
-    EXPECT_EQ(RunRender("--plugin /nonexistent.so --editor-snapshot " + dir.Path("x.png"), &output), 1);
-    EXPECT_NE(output.find("sondrel-render:"), std::string::npos);
-    output.clear();
-    EXPECT_EQ(RunRender("--editor-snapshot " + dir.Path("missing/x.png"), &output), 1);
-    EXPECT_NE(output.find("cannot write"), std::string::npos);
+    const RunResult plugin = RunRender("--plugin /nonexistent.so --editor-snapshot " + dir.Path("x.png"));
+    EXPECT_EQ(plugin.status, 1);
+    EXPECT_NE(plugin.output.find("sondrel-render:"), std::string::npos);
+    const RunResult badPath = RunRender("--editor-snapshot " + dir.Path("missing/x.png"));
+    EXPECT_EQ(badPath.status, 1);
+    EXPECT_NE(badPath.output.find("cannot write"), std::string::npos);
 }
