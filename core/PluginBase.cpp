@@ -96,11 +96,15 @@ void PluginBase::AttachEditor(Graphics* editor)
     if (!editor)
         return;
     std::lock_guard<std::recursive_mutex> guard(lock);
-    for (int i = 0; i < ParamCount(); ++i)
-        editor->PushHostValue(i, params[static_cast<std::size_t>(i)]->ToNormalised(params[static_cast<std::size_t>(i)]->Value()), true);
+    for (int i = 0; i < ParamCount(); ++i) {
+        const Param& param = *params[static_cast<std::size_t>(i)];
+        editor->PushHostValue(i, param.ToNormalised(param.Value()), true);
+    }
     editor->PrepareSurface();
-    delete graphics;
-    graphics = editor;
+    if (editor != graphics) {
+        delete graphics;
+        graphics = editor;
+    }
 }
 
 void PluginBase::RefreshEditorControls()
