@@ -11,9 +11,6 @@ render="$root/build/tools/render/sondrel-render"
 demo="$root/demo"
 mkdir -p "$demo"
 "$render" --preset Bombada "$demo/bombada.wav"
-for plugin in "$HOME/.vst/SondrelVst2.so" "$HOME/.vst3/SondrelVst3.vst3"; do
-  if [ -e "$plugin" ]; then
-    "$render" --plugin "$plugin" --preset Bombada "$demo/bombada-$(basename "${plugin%%.*}").wav"
-  fi
-done
+"$render" --plugin "$HOME/.vst/SondrelVst2.so" --preset Bombada "$demo/bombada-vst2.wav"
+"$render" --plugin "$HOME/.vst3/SondrelVst3.vst3" --preset Bombada "$demo/bombada-vst3.wav"
 echo "Installed into $HOME/.vst and $HOME/.vst3; demo renders in $demo"
