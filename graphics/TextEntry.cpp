@@ -1,9 +1,9 @@
 #include "graphics/TextEntry.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <string>
 
+#include "core/NumberText.h"
 #include "core/Param.h"
 #include "graphics/Control.h"
 
@@ -32,7 +32,10 @@ double LeadingNumber(const std::string& text)
         else
             break;
     }
-    return digits ? std::strtod(text.substr(0, end).c_str(), nullptr) : 0.0;
+    double value = 0.0;
+    if (digits)
+        ReadLeadingNumber(text.substr(0, end).c_str(), value);
+    return value;
 }
 } // namespace
 

@@ -3,11 +3,11 @@
 // buffer sizes hosts allocate.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "adapters/vst2/Vst2Plugin.h"
 #include "core/FourCC.h"
+#include "core/NumberText.h"
 #include "graphics/Graphics.h"
 
 namespace {
@@ -22,17 +22,6 @@ bool InRange(VstIntPtr value, int count)
     return value >= 0 && value < count;
 }
 
-// Reads a host text as a finite number; false when it holds none.
-bool ParseNumber(const char* text, double* value)
-{
-    char* end = nullptr;
-    const double v = std::strtod(text, &end);
-    if (end == text || !std::isfinite(v))
-        return false;
-    *value = v;
-    return true;
-}
-
 // A value text of the parameter, or else a number unless the parameter only
 // takes its value texts.
 bool ParseParamText(const Param& param, const char* text, double* value)
@@ -44,7 +33,7 @@ bool ParseParamText(const Param& param, const char* text, double* value)
     }
     if (param.Type() == ParamType::Bool || param.Type() == ParamType::Enum)
         return false;
-    return ParseNumber(text, value);
+    return ReadLeadingNumber(text, *value);
 }
 } // namespace
 

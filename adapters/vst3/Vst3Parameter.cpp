@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "adapters/vst3/framework/Vst3Text.h"
+#include "core/NumberText.h"
 
 using namespace Vst3;
 
@@ -44,7 +45,7 @@ bool Vst3Parameter::fromString(const TChar* text, ParamValue& normalised) const
     double plain = 0.0;
     if (wrapped.ParseValueText(narrow, &listed))
         plain = listed;
-    else if (!ReadLeadingNumber(narrow, plain) || std::isnan(plain))
+    else if (!ReadLeadingNumber(narrow, plain))
         return false;
     normalised = toNormalized(plain);
     return true;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "adapters/vst3/framework/Vst3Text.h"
+#include "core/NumberText.h"
 
 namespace Vst3 {
 
@@ -42,7 +43,7 @@ bool Parameter::fromString(const TChar* text, ParamValue& normalised) const
     char narrow[kTextBytes];
     NarrowText(narrow, text, kTextBytes);
     double number = 0.0;
-    if (!ReadLeadingNumber(narrow, number) || std::isnan(number))
+    if (!ReadLeadingNumber(narrow, number))
         return false;
     normalised = info.stepCount > 0 ? toNormalized(std::round(number)) : number;
     normalised = std::clamp(normalised, 0.0, 1.0);

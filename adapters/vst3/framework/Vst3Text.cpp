@@ -1,6 +1,6 @@
 #include "adapters/vst3/framework/Vst3Text.h"
 
-#include <charconv>
+#include <cstring>
 
 namespace Vst3 {
 
@@ -31,23 +31,6 @@ void CopyField(char* dst, const char* src, int dstSize)
     std::memset(dst, 0, static_cast<std::size_t>(dstSize));
     for (int n = 0; src && src[n] && n < dstSize - 1; ++n)
         dst[n] = src[n];
-}
-
-} // namespace Vst3
-
-namespace Vst3 {
-
-bool ReadLeadingNumber(const char* text, double& value)
-{
-    if (!text)
-        return false;
-    while (*text == ' ' || *text == '\t')
-        ++text;
-    if (*text == '+')
-        ++text;
-    const char* end = text + std::strlen(text);
-    const std::from_chars_result read = std::from_chars(text, end, value);
-    return read.ec == std::errc();
 }
 
 } // namespace Vst3

@@ -17,12 +17,3 @@ void NarrowText(char* dst, const char16* src, int dstSize);
 void CopyField(char* dst, const char* src, int dstSize);
 
 } // namespace Vst3
-
-namespace Vst3 {
-
-// Reads a decimal number at the start of text (leading blanks and a sign
-// allowed, trailing text such as a unit ignored), independent of the locale.
-// Returns false when text does not start with a number.
-bool ReadLeadingNumber(const char* text, double& value);
-
-} // namespace Vst3
