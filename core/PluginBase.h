@@ -165,9 +165,9 @@ protected:
     // ParamCount() doubles at pos into values and return the position after
     // them, or -1 when the data is short or holds a value that is not finite.
     int ReadParamValues(const StateChunk& chunk, int pos, std::vector<double>& values) const;
-    void ApplyParamValues(const std::vector<double>& values);
 
 private:
+    void ApplyParamValues(const std::vector<double>& values);
     // Converts each connected output's block into the host's float buffer.
     void WriteFloatDestinations(int frames, bool adding);
     int WalkPresetBank(const StateChunk& chunk, int pos) const;

@@ -124,14 +124,14 @@ bool PluginBase::LoadProgramFile(const char* path)
     ReadProgramName(file, kProgramNameOffset, name);
 
     std::lock_guard<std::recursive_mutex> guard(lock);
-    std::vector<double> values;
     if (header.formatMagic == kProgramChunk) {
+        // Loading the state is all or nothing itself.
         int pos = kProgramChunkOffset;
         ReadChunkHeader(file, pos);
-        if (ReadParamValues(file, pos, values) < 0)
+        if (LoadState(file, pos) < 0)
             return false;
-        LoadState(file, pos);
     } else if (header.formatMagic == kProgramParams) {
+        std::vector<double> values;
         if (ReadNormalisedValues(file, kProgramParamsOffset, ParamCount(), values) < 0)
             return false;
         for (int i = 0; i < ParamCount(); ++i)

@@ -19,7 +19,6 @@ struct BandFilter {
     void SetNormalisedFrequency(double f);
     // Clears the state of a channel that no longer holds finite numbers.
     void ClearNonFiniteState();
-
 };
 
 // tan(x) by a fixed rational approximation, finite up to pi/2.

@@ -24,13 +24,10 @@ struct PackedBand {
 
     void Store(BandFilter& b) const
     {
-        alignas(16) double lanes[2];
-        _mm_store_pd(lanes, z1);
-        b.z1Left = lanes[0];
-        b.z1Right = lanes[1];
-        _mm_store_pd(lanes, z2);
-        b.z2Left = lanes[0];
-        b.z2Right = lanes[1];
+        _mm_storel_pd(&b.z1Left, z1);
+        _mm_storeh_pd(&b.z1Right, z1);
+        _mm_storel_pd(&b.z2Left, z2);
+        _mm_storeh_pd(&b.z2Right, z2);
     }
 
     // y = a0*x + z1; z1 = a1*x + z2 - b1*y; z2 = a2*x - b2*y

@@ -3,7 +3,6 @@
 #include "plugin/Sondrel.h"
 
 #include <cmath>
-#include <cstring>
 #include <emmintrin.h>
 
 #include "graphics/Graphics.h"

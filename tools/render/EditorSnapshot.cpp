@@ -1,10 +1,9 @@
 #include "tools/render/EditorSnapshot.h"
 
-#include <cstdio>
-
 #include "core/PluginBase.h"
 #include "graphics/Graphics.h"
 #include "tools/artwork/PngWriter.h"
+#include "tools/render/FileOutput.h"
 
 bool WriteEditorSnapshot(PluginBase& plugin, const std::string& path, std::string& error)
 {
@@ -14,12 +13,8 @@ bool WriteEditorSnapshot(PluginBase& plugin, const std::string& path, std::strin
     // Settings made directly on the parameters reach the controls first.
     plugin.RefreshEditorControls();
     editor->Redraw({0, 0, editor->Width(), editor->Height()});
-    // Written beside the target and renamed when complete, so a failed write leaves nothing.
-    const std::string partial = path + ".partial";
-    if (!WritePngFile(partial, ImageFromBitmap(*editor->Surface(), false)) ||
-        std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return error = "cannot write " + path, false;
-    }
-    return true;
+    const bool written = WriteThenRename(path, [&](const std::string& partial) {
+        return WritePngFile(partial, ImageFromBitmap(*editor->Surface(), false));
+    });
+    return written || (error = "cannot write " + path, false);
 }

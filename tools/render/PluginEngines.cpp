@@ -1,14 +1,8 @@
 #include "tools/render/RenderEngine.h"
 
+#include "tools/render/FileOutput.h"
 #include "tools/render/Vst2Engine.h"
 #include "tools/render/Vst3Engine.h"
-
-namespace {
-bool EndsWith(const std::string& text, const std::string& suffix)
-{
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-} // namespace
 
 std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::string& error)
 {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tools/render/AudioFile.h"
+#include "tools/render/FileOutput.h"
 #include "tools/render/TestSignal.h"
 
 namespace {
@@ -107,25 +108,20 @@ bool WriteOutput(const RenderOptions& options, const Audio& in, const Audio& out
     info.samplerate = in.sampleRate;
     info.channels = static_cast<int>(out.channels.size());
     info.format = sfFormat;
-    // Written beside the target and renamed when complete, so a failed render leaves nothing.
-    const std::string partial = options.output + ".partial";
-    SndFilePtr file(sf_open(partial.c_str(), SFM_WRITE, &info));
-    if (!file)
-        return error = "cannot write " + options.output + ": " + sf_strerror(nullptr), false;
-    sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    // No PEAK chunk: it carries a time stamp, and equal renders should be equal files.
-    sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
     std::vector<double> interleaved(static_cast<std::size_t>(out.Frames()) * out.channels.size());
     for (std::size_t i = 0; i < static_cast<std::size_t>(out.Frames()); ++i)
         for (std::size_t c = 0; c < out.channels.size(); ++c)
             interleaved[i * out.channels.size() + c] = out.channels[c][i];
-    const bool written = sf_writef_double(file.get(), interleaved.data(), out.Frames()) == out.Frames();
-    file.reset();
-    if (!written || std::rename(partial.c_str(), options.output.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return error = "cannot write " + options.output, false;
-    }
-    return true;
+    const bool written = WriteThenRename(options.output, [&](const std::string& partial) {
+        SndFilePtr file(sf_open(partial.c_str(), SFM_WRITE, &info));
+        if (!file)
+            return false;
+        sf_command(file.get(), SFC_SET_CLIPPING, nullptr, SF_TRUE);
+        // No PEAK chunk: it carries a time stamp, and equal renders should be equal files.
+        sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+        return sf_writef_double(file.get(), interleaved.data(), out.Frames()) == out.Frames();
+    });
+    return written || (error = "cannot write " + options.output, false);
 }
 } // namespace
 

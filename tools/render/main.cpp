@@ -1,23 +1,17 @@
 // sondrel-render: runs audio files through the equaliser offline.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 
 #include "tools/render/BuiltinEngine.h"
 #include "tools/render/EditorSnapshot.h"
+#include "tools/render/FileOutput.h"
 #include "tools/render/Listing.h"
 #include "tools/render/Render.h"
 #include "tools/render/RenderOptions.h"
 
 namespace {
-bool EndsWith(const std::string& text, const char* suffix)
-{
-    const std::size_t n = std::strlen(suffix);
-    return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
-}
-
 bool ParseIndex(const std::string& text, int count, int& index)
 {
     char* end = nullptr;
@@ -114,6 +108,8 @@ bool ApplySettings(Session& session, const RenderOptions& options, std::string& 
 
 bool Run(const RenderOptions& options, std::string& error)
 {
+    if (!options.editorSnapshot.empty() && !options.plugin.empty())
+        return error = "--editor-snapshot shows the built-in equaliser only, not with --plugin", false;
     Session session;
     if (!session.Open(options, error))
         return false;
@@ -129,8 +125,6 @@ bool Run(const RenderOptions& options, std::string& error)
         PrintPresets(session.Engine(), stdout);
     if (options.listParams)
         PrintParams(session.Reference(), stdout);
-    if (!options.editorSnapshot.empty() && session.Mirrored())
-        return error = "--editor-snapshot shows the built-in equaliser only, not with --plugin", false;
     if (!options.output.empty() || !options.editorSnapshot.empty()) {
         if (!RenderAudio(session.Engine(), options, error))
             return false;
