@@ -76,9 +76,10 @@ void GraphicsHeadless::Resize(int newWidth, int newHeight)
     screen.Resize(newWidth, newHeight);
 }
 
-int GraphicsHeadless::ShowMessageBox(const char* text, const char* caption, int type)
+// Nobody answers a message box in a headless editor: it is dismissed.
+int GraphicsHeadless::ShowMessageBox(const char*, const char*, int)
 {
-    return requests.ShowMessageBox(text ? text : "", caption ? caption : "", type);
+    return 0;
 }
 
 PopupMenu* GraphicsHeadless::ShowPopupMenu(PopupMenu& menu, const PixelRect& rect)
@@ -153,17 +154,16 @@ bool GraphicsHeadless::ChooseColour(ColourARGB&, const char*)
     return false;
 }
 
-bool GraphicsHeadless::OpenLink(const char* url, const char* title, const char* confirmText, const char* errorText)
+// Links open at once and are recorded; one that asks for confirmation first
+// stays shut, as its message box is dismissed.
+bool GraphicsHeadless::OpenLink(const char* url, const char* title, const char* confirmText, const char*)
 {
     if (!url)
         return false;
     if (confirmText && ShowMessageBox(confirmText, title, kMessageYesNo) != kAnswerYes)
         return false;
-    if (requests.OpenLink(url))
-        return true;
-    if (errorText)
-        ShowMessageBox(errorText, title, 0);
-    return false;
+    requests.RecordLink(url);
+    return true;
 }
 
 void* GraphicsHeadless::OpenWindow(void*)

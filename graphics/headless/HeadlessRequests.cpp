@@ -49,11 +49,6 @@ void HeadlessRequests::AnswerFile(const std::string& path)
     fileAnswers.push_back(path);
 }
 
-void HeadlessRequests::AnswerMessageBox(int button)
-{
-    messageBoxAnswers.push_back(button);
-}
-
 PopupMenu* HeadlessRequests::ShowMenu(PopupMenu& menu, const PixelRect& rect)
 {
     ShownMenu shown;
@@ -80,18 +75,7 @@ std::string HeadlessRequests::ChooseFile(const FileRequest& request)
     return path;
 }
 
-int HeadlessRequests::ShowMessageBox(const std::string& text, const std::string& caption, int type)
-{
-    messageBoxes.push_back({text, caption, type});
-    if (messageBoxAnswers.empty())
-        return 0;
-    const int button = messageBoxAnswers.front();
-    messageBoxAnswers.pop_front();
-    return button;
-}
-
-bool HeadlessRequests::OpenLink(const std::string& url)
+void HeadlessRequests::RecordLink(const std::string& url)
 {
     links.push_back(url);
-    return linksOpen;
 }

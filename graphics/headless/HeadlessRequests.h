@@ -24,11 +24,6 @@ public:
         std::string folder;
         std::string extensions;
     };
-    struct MessageRequest {
-        std::string text;
-        std::string caption;
-        int type = 0;
-    };
 
     // The user picks item `index` of the next menu shown, or the first item
     // (in any submenu) whose text is `text`.
@@ -36,20 +31,15 @@ public:
     void AnswerMenu(const std::string& text);
     // The user picks this path in the next file chooser ("" cancels).
     void AnswerFile(const std::string& path);
-    void AnswerMessageBox(int button);
-    // Whether opening links succeeds (it does unless told otherwise).
-    void SetLinksOpen(bool open) { linksOpen = open; }
 
     const std::vector<ShownMenu>& Menus() const { return menus; }
     const std::vector<FileRequest>& Files() const { return files; }
-    const std::vector<MessageRequest>& MessageBoxes() const { return messageBoxes; }
     const std::vector<std::string>& Links() const { return links; }
 
     // Used by the headless editor.
     PopupMenu* ShowMenu(PopupMenu& menu, const PixelRect& rect);
     std::string ChooseFile(const FileRequest& request);
-    int ShowMessageBox(const std::string& text, const std::string& caption, int type);
-    bool OpenLink(const std::string& url);
+    void RecordLink(const std::string& url);
 
 private:
     struct MenuAnswer {
@@ -59,10 +49,7 @@ private:
 
     std::deque<MenuAnswer> menuAnswers;
     std::deque<std::string> fileAnswers;
-    std::deque<int> messageBoxAnswers;
-    bool linksOpen = true;
     std::vector<ShownMenu> menus;
     std::vector<FileRequest> files;
-    std::vector<MessageRequest> messageBoxes;
     std::vector<std::string> links;
 };

@@ -32,7 +32,6 @@ public:
     const PixelRect& Rect() const { return rect; }
     const TextStyle& Style() const { return style; }
     State CurrentState() const { return state; }
-    Control* EditedControl() const { return control; }
 
 private:
     void Close();

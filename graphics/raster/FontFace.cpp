@@ -40,7 +40,6 @@ void ReleaseLibrary()
 struct FaceChoice {
     std::string file;
     int index = 0;
-    std::string family;
     bool embolden = false;
     bool transformed = false;
     FT_Matrix matrix{};
@@ -87,7 +86,6 @@ bool ChooseFace(const char* familyName, double pixelSize, int32_t style, FaceCho
     if (!match)
         return false;
     choice->file = PatternString(match, FC_FILE);
-    choice->family = PatternString(match, FC_FAMILY);
     FcPatternGetInteger(match, FC_INDEX, 0, &choice->index);
     ReadSynthesis(match, choice);
     FcPatternDestroy(match);
@@ -179,7 +177,6 @@ std::unique_ptr<FontFace> FontFace::Create(const char* familyName, int32_t size,
     impl->ascent = int32_t((metrics.ascender + 32) >> 6);
     std::unique_ptr<FontFace> font(new FontFace(std::move(impl)));
     font->lineHeight = int32_t((metrics.ascender - metrics.descender + 32) >> 6);
-    font->familyName = choice.family;
     return font;
 }
 

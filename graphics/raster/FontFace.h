@@ -23,8 +23,6 @@ public:
 
     // The line cell height (ascent plus descent) in pixels.
     int32_t LineHeight() const { return lineHeight; }
-    // The family of the face actually used (after any fallback).
-    const std::string& FamilyName() const { return familyName; }
 
     // Renders character c into a box one line cell high and as wide as its
     // advance plus room for overhangs, with columns right of the last inked one
@@ -37,5 +35,4 @@ private:
 
     std::unique_ptr<Impl> impl;
     int32_t lineHeight = 0;
-    std::string familyName;
 };

@@ -76,7 +76,6 @@ protected:
     void EndEdit(ParamID id);
     void RestartComponent(int32 flags);
 
-    FUnknown* Context() const { return hostContext; }
     ParameterContainer& Parameters() { return parameters; }
     BusList& AudioInputs() { return audioInputs; }
     BusList& AudioOutputs() { return audioOutputs; }
