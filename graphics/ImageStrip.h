@@ -15,6 +15,5 @@ struct ImageStrip {
     bool framesHorizontal = false;
 
     int32_t Frames() const { return frameCount < 1 ? 1 : frameCount; }
-    int32_t FrameWidth() const { return framesHorizontal ? width / Frames() : width; }
     int32_t FrameHeight() const { return framesHorizontal ? height : height / Frames(); }
 };

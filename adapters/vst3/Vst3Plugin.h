@@ -20,8 +20,6 @@ public:
 
     Vst3Plugin(const PluginConfig& config, const HostContext& host);
 
-    bool Bypassed() const { return bypassed; }
-
     // FUnknown: IUnitInfo is answered here, every other interface by the effect.
     Vst3::tresult PLUGIN_API queryInterface(const Vst3::TUID iid, void** obj) override;
     Vst3::uint32 PLUGIN_API addRef() override;

@@ -12,8 +12,6 @@ public:
 
     PresetFunctionsMenu(PluginBase* plugin, const PixelRect& rect);
 
-    const std::string& LastFolder() const { return folder; }
-
 protected:
     void OpenMenu(Graphics& editor) override;
 

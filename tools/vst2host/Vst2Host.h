@@ -53,7 +53,6 @@ public:
     Vst2Host& operator=(const Vst2Host&) = delete;
 
     AEffect* Effect() const { return effect; }
-    Answers& HostAnswers() { return answers; }
     const std::vector<Call>& Calls() const { return calls; }
     int CountCalls(VstInt32 opcode) const;
     void ClearCalls() { calls.clear(); }

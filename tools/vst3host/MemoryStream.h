@@ -20,7 +20,6 @@ public:
     Vst3::tresult PLUGIN_API tell(Vst3::int64* pos) override;
 
     const std::vector<uint8_t>& Bytes() const { return bytes; }
-    void Rewind() { position = 0; }
 
 private:
     std::vector<uint8_t> bytes;

@@ -35,7 +35,6 @@ public:
     bool Start(double sampleRate, int maxBlock, Vst3::int32 sampleSize, Vst3::int32 processMode);
     // setProcessing(false) and setActive(false), when started.
     void Stop();
-    bool Started() const { return started; }
     Vst3::int32 SampleSize() const { return sampleSize; }
 
     // One block with one input and one output bus of the arranged channel count.
