@@ -40,7 +40,10 @@ std::string AbsoluteEnv(const char* name)
 std::string ConfigHome()
 {
     const std::string configured = AbsoluteEnv("XDG_CONFIG_HOME");
-    return WithSlash(configured.empty() ? DesktopFolders::HomeFolder() + ".config" : configured);
+    if (!configured.empty())
+        return WithSlash(configured);
+    const std::string home = DesktopFolders::HomeFolder();
+    return home.empty() ? std::string() : home + ".config/";
 }
 
 // The value of one line of user-dirs.dirs: "$HOME/Name" or "/absolute", in
@@ -67,7 +70,10 @@ std::string UserDirValue(const std::string& quoted)
 // The folder the XDG user dirs give for key (XDG_DESKTOP_DIR and the like).
 std::string UserDir(const std::string& key)
 {
-    std::ifstream file(ConfigHome() + "user-dirs.dirs");
+    const std::string config = ConfigHome();
+    if (config.empty())
+        return std::string();
+    std::ifstream file(config + "user-dirs.dirs");
     std::string line;
     std::string found;
     while (std::getline(file, line)) {
@@ -85,8 +91,8 @@ std::string UserFolder(const std::string& key, const char* fallbackName)
     const std::string configured = UserDir(key);
     if (!configured.empty())
         return WithSlash(configured);
-    const std::string fallback = DesktopFolders::HomeFolder() + fallbackName;
-    return IsFolder(fallback) ? WithSlash(fallback) : DesktopFolders::HomeFolder();
+    const std::string home = DesktopFolders::HomeFolder();
+    return !home.empty() && IsFolder(home + fallbackName) ? home + fallbackName + "/" : home;
 }
 
 std::string FirstAbsolute(const char* list)
