@@ -1,5 +1,6 @@
 #include "graphics/raster/SysBitmap.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <new>
