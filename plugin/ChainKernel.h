@@ -11,8 +11,8 @@ struct ChainBlock {
     int bandCount = 0;
     double a0[kLanes], a1[kLanes], a2[kLanes], b1[kLanes], b2[kLanes];
     double z1[kLanes], z2[kLanes];
-    uint64_t signFlip[2]; // the sign bit in both lanes when the polarity is inverted
-    uint64_t rawLanes[2]; // all ones in a lane that passes the raw input
+    bool invert = false;            // polarity inversion of the band chain's output
+    bool raw[2] = {false, false};   // left, right: the channel passes its raw input
 };
 
 // The frames of one kernel call. The gains advance by gainStride per frame;

@@ -1,16 +1,42 @@
 // The kernel on eight lanes: four bands, both channels, per register. Built
 // with AVX-512 and without fused multiply-add, which would round differently.
 #include <immintrin.h>
-
+#include "plugin/ChainKernelBody.h"
 #include "plugin/KernelEntry.h"
 
 namespace {
+// Full masks stand in for the unmasked forms of some intrinsics, which trip a
+// false uninitialised-value warning in GCC's headers.
+struct Avx512Frames {
+    using Reg = __m512d;
+    static constexpr int kFrames = 8;
+
+    static Reg Load(const double* p) { return _mm512_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm512_storeu_pd(p, v); }
+    static Reg Set1(double v) { return _mm512_set1_pd(v); }
+    static Reg Zero() { return _mm512_setzero_pd(); }
+    static Reg Mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
+    static Reg Xor(Reg a, Reg b) { return _mm512_xor_pd(a, b); }
+    static Reg Abs(Reg a) { return _mm512_andnot_pd(_mm512_set1_pd(-0.0), a); }
+    static Reg Max(Reg a, Reg b) { return _mm512_maskz_max_pd(0xFF, a, b); }
+    // The test on the upper 32 bits h of each lane, done on whole 64-bit
+    // lanes: the lower word takes no part in it.
+    static Reg Flush(Reg v)
+    {
+        const __m512i bits = _mm512_castpd_si512(v);
+        const __m512i exponent = _mm512_and_si512(_mm512_add_epi64(bits, _mm512_set1_epi64(0x100000LL << 32)),
+                                                  _mm512_set1_epi64(0x7FF00000LL << 32));
+        const __mmask8 tiny = _mm512_cmplt_epi64_mask(exponent, _mm512_set1_epi64(0x3CA00000LL << 32));
+        return _mm512_maskz_mov_pd(static_cast<__mmask8>(~tiny), v);
+    }
+};
+
 struct Avx512Lanes {
+    using Frames = Avx512Frames;
     using Reg = __m512d;
     using Mask = __mmask8;
     static constexpr int kBands = 4;
-    // Full masks: the unmasked forms of these intrinsics trip a false
-    // uninitialised-value warning in GCC's headers.
     static constexpr __mmask8 kAll = 0xFF;
     static constexpr __mmask8 kPair = 0x3;
 
@@ -40,8 +66,6 @@ struct Avx512Lanes {
     static Reg Select(Mask m, Reg a, Reg b) { return _mm512_mask_blend_pd(m, b, a); }
 };
 } // namespace
-
-#include "plugin/ChainKernelBody.h"
 
 SONDREL_KERNEL_ENTRY void RunKernelAvx512(ChainBlock& block, ChainFrames& frames)
 {

@@ -1,12 +1,13 @@
 // The kernel on two lanes: one band, both channels, per register.
 #include <emmintrin.h>
-
+#include "plugin/ChainKernelBody.h"
 #include "plugin/KernelEntry.h"
 
 namespace {
 struct Sse2Lanes {
     using Reg = __m128d;
     using Mask = __m128d;
+    using Frames = Frame128<2>;
     static constexpr int kBands = 1;
 
     static Reg Load(const double* p) { return _mm_loadu_pd(p); }
@@ -27,8 +28,6 @@ struct Sse2Lanes {
     static Reg Select(Mask m, Reg a, Reg b) { return _mm_or_pd(_mm_and_pd(m, a), _mm_andnot_pd(m, b)); }
 };
 } // namespace
-
-#include "plugin/ChainKernelBody.h"
 
 SONDREL_KERNEL_ENTRY void RunKernelSse2(ChainBlock& block, ChainFrames& frames)
 {

@@ -127,10 +127,9 @@ void Sondrel::LoadChain(ChainBlock& block) const
     for (; lane < ChainBlock::kLanes; ++lane)
         block.a0[lane] = block.a1[lane] = block.a2[lane] = block.b1[lane] = block.b2[lane] = block.z1[lane] =
             block.z2[lane] = 0.0;
-    const uint64_t sign = phase ? 0x8000000000000000u : 0u;
-    block.signFlip[0] = block.signFlip[1] = sign;
-    block.rawLanes[0] = leftBypass || bypass ? ~uint64_t{0} : 0u;
-    block.rawLanes[1] = rightBypass || bypass ? ~uint64_t{0} : 0u;
+    block.invert = phase;
+    block.raw[0] = leftBypass || bypass;
+    block.raw[1] = rightBypass || bypass;
 }
 
 void Sondrel::StoreChain(const ChainBlock& block)
