@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -42,11 +43,29 @@ struct Format {
     Factory make;
 };
 
+// The binaries measured: the ones built with this benchmark, or others named
+// by SONDREL_BENCH_VST2 and SONDREL_BENCH_VST3 (to compare two builds).
+std::string BinaryPath(const char* variable, const char* built)
+{
+    const char* chosen = std::getenv(variable);
+    return chosen && *chosen ? chosen : built;
+}
+
+std::unique_ptr<BenchSubject> Vst2(bool doubles, const BenchSettings& settings, std::string& error)
+{
+    return MakeVst2Subject(BinaryPath("SONDREL_BENCH_VST2", SONDREL_VST2_PATH), doubles, settings, error);
+}
+
+std::unique_ptr<BenchSubject> Vst3(bool doubles, const BenchSettings& settings, std::string& error)
+{
+    return MakeVst3Subject(BinaryPath("SONDREL_BENCH_VST3", SONDREL_VST3_BUNDLE), doubles, settings, error);
+}
+
 const Format kFormats[] = {
-    {"VST2 float", [](const BenchSettings& s, std::string& e) { return MakeVst2Subject(SONDREL_VST2_PATH, false, s, e); }},
-    {"VST2 double", [](const BenchSettings& s, std::string& e) { return MakeVst2Subject(SONDREL_VST2_PATH, true, s, e); }},
-    {"VST3 float", [](const BenchSettings& s, std::string& e) { return MakeVst3Subject(SONDREL_VST3_BUNDLE, false, s, e); }},
-    {"VST3 double", [](const BenchSettings& s, std::string& e) { return MakeVst3Subject(SONDREL_VST3_BUNDLE, true, s, e); }},
+    {"VST2 float", [](const BenchSettings& s, std::string& e) { return Vst2(false, s, e); }},
+    {"VST2 double", [](const BenchSettings& s, std::string& e) { return Vst2(true, s, e); }},
+    {"VST3 float", [](const BenchSettings& s, std::string& e) { return Vst3(false, s, e); }},
+    {"VST3 double", [](const BenchSettings& s, std::string& e) { return Vst3(true, s, e); }},
 };
 
 const char* const kPeer = "LSP x16";
