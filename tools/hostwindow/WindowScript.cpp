@@ -35,6 +35,8 @@ std::unique_ptr<RasterBitmap> ReadPng(const std::string& path)
 
 void RunCycles(EditorDriver& driver, HostWindow& window, int cycles, std::ostream& out)
 {
+    if (cycles <= 0)
+        return;
     GuiObjects first{};
     for (int i = 0; i < cycles; ++i) {
         if (!driver.OpenEditor(window.Handle())) {
@@ -104,7 +106,10 @@ int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::o
     RunCycles(driver, window, cycles, out);
     if (!driver.OpenEditor(window.Handle()))
         return out << "open-failed\n", 1;
-    out << "opened " << (window.EditorWindow() ? 1 : 0) << "\n" << std::flush;
+    out << "opened " << (window.EditorWindow() ? 1 : 0) << "\n";
+    POINT origin{0, 0};
+    ClientToScreen(window.EditorWindow() ? window.EditorWindow() : window.Handle(), &origin);
+    out << "editor-origin " << origin.x << " " << origin.y << "\n" << std::flush;
     window.Pump(kSettleMs);
     if (compareHeadless && headless)
         Compare(window, "headless-match", *headless, out);

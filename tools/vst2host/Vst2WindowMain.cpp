@@ -4,6 +4,7 @@
 //   sondrel-vst2-window PLUGIN.dll [window script options]
 #include <iostream>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "tools/hostwindow/HeadlessReference.h"
@@ -43,8 +44,16 @@ public:
         out << "begin-edits " << host.CountCalls(audioMasterBeginEdit) << "\n";
         out << "automates " << host.CountCalls(audioMasterAutomate) << "\n";
         out << "end-edits " << host.CountCalls(audioMasterEndEdit) << "\n";
+        out << "edited-parameters";
+        std::set<VstInt32> edited;
+        for (const Vst2Host::Call& call : host.Calls())
+            if (call.opcode == audioMasterAutomate && edited.insert(call.index).second)
+                out << " " << call.index;
+        out << "\n";
         out << "program " << host.Program() << "\n";
         out << "program-name " << host.ProgramName() << "\n";
+        for (int i = 0; i < host.Effect()->numParams; ++i)
+            out << "parameter " << i << " " << host.ParamDisplay(i) << "\n";
     }
 
 private:
