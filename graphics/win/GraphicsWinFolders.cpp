@@ -3,22 +3,11 @@
 
 #include <shlobj.h>
 
-#include <cstring>
-#include <vector>
+#include <string>
+
+#include "graphics/ModuleFolders.h"
 
 namespace {
-
-// The folder of a module's file, with its trailing backslash; empty when the
-// name is unknown, does not fit, or has no backslash.
-std::string ModuleFileFolder(HMODULE module)
-{
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return std::string();
-    const char* slash = std::strrchr(path, '\\');
-    return slash ? std::string(path, static_cast<std::size_t>(slash - path + 1)) : std::string();
-}
 
 std::string Utf8FromWide(const wchar_t* text, std::size_t length)
 {
@@ -52,12 +41,12 @@ std::string ClipboardBlockText(HANDLE block)
 
 void GraphicsWin::HostFolder(std::string& out)
 {
-    out = ModuleFileFolder(nullptr);
+    out = HostProgramFolder();
 }
 
 void GraphicsWin::ModuleFolder(std::string& out)
 {
-    out = ModuleFileFolder(moduleInstance);
+    out = PluginModuleFolder();
 }
 
 void GraphicsWin::DesktopFolder(std::string& out)
