@@ -1,0 +1,181 @@
+// The VST 2.4 plug-in's editor on a real X display, embedded by the window
+// mode of our test host and used through XTest, as a user meets it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/x11/EditorScreen.h"
+#include "tests/x11/X11TestUser.h"
+#include "tests/x11/XvfbServer.h"
+#include "tools/vst2host/Vst2EditorWindow.h"
+
+namespace {
+using std::chrono::milliseconds;
+
+constexpr int kGain1 = 0;
+// The first band's gain knob, in editor pixels.
+constexpr int kKnobX = 84;
+constexpr int kKnobY = 108;
+constexpr int kLeftButton = 1;
+
+class Vst2WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = new XvfbServer(); }
+    static void TearDownTestSuite()
+    {
+        delete server;
+        server = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(server->IsRunning()) << "Xvfb did not start";
+        user = std::make_unique<X11TestUser>();
+        ASSERT_TRUE(user->IsConnected());
+        host = Load();
+    }
+
+    static std::unique_ptr<Vst2Host> Load()
+    {
+        std::string error;
+        std::unique_ptr<Vst2Host> loaded = Vst2Host::Load(SONDREL_VST2_PATH, error);
+        EXPECT_TRUE(loaded) << error;
+        if (loaded)
+            loaded->Open();
+        return loaded;
+    }
+
+    static std::unique_ptr<Vst2EditorWindow> OpenEditor(Vst2Host& plugin)
+    {
+        std::string error;
+        std::unique_ptr<Vst2EditorWindow> window = Vst2EditorWindow::Open(plugin, error);
+        EXPECT_TRUE(window) << error;
+        if (window)
+            window->Run(milliseconds(200));
+        return window;
+    }
+
+    int DifferenceFromSnapshot(Vst2EditorWindow& window)
+    {
+        const xcb_window_t editor = user->ChildOf(window.Window().Id());
+        int width = 0, height = 0;
+        const std::vector<uint32_t> screen = user->Screenshot(editor, width, height);
+        const std::unique_ptr<MemBitmap> snapshot = EditorScreen::RenderSnapshot();
+        return snapshot ? EditorScreen::DifferentPixels(screen, width, height, *snapshot) : -1;
+    }
+
+    // A drag of the first gain knob by dy pixels (negative: upwards).
+    void DragKnob(Vst2EditorWindow& window, int dy)
+    {
+        const xcb_window_t editor = user->ChildOf(window.Window().Id());
+        user->MoveTo(editor, kKnobX, kKnobY);
+        window.Run(milliseconds(50));
+        user->Press(kLeftButton);
+        window.Run(milliseconds(50));
+        for (int step = 1; step <= 5; ++step) {
+            user->MoveTo(editor, kKnobX, kKnobY + dy * step / 5);
+            window.Run(milliseconds(50));
+        }
+        user->Release(kLeftButton);
+        window.Run(milliseconds(100));
+    }
+
+    static XvfbServer* server;
+    std::unique_ptr<X11TestUser> user;
+    std::unique_ptr<Vst2Host> host;
+};
+
+XvfbServer* Vst2WindowTest::server = nullptr;
+
+int Count(const Vst2Host& host, VstInt32 opcode, int index)
+{
+    int n = 0;
+    for (const Vst2Host::Call& call : host.Calls())
+        n += call.opcode == opcode && call.index == index ? 1 : 0;
+    return n;
+}
+} // namespace
+
+TEST_F(Vst2WindowTest, EditorShowsTheSnapshotPixelForPixel)
+{
+    ERect* rect = nullptr;
+    ASSERT_EQ(host->Dispatch(effEditGetRect, 0, 0, &rect), 1) << "the size is known before the editor opens";
+    EXPECT_EQ(rect->right - rect->left, 1030);
+    EXPECT_EQ(rect->bottom - rect->top, 436);
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const xcb_window_t editor = user->ChildOf(window->Window().Id());
+    ASSERT_NE(editor, static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "the editor is a child of the host's window";
+    EXPECT_EQ(DifferenceFromSnapshot(*window), 0);
+}
+
+TEST_F(Vst2WindowTest, DraggingAKnobMovesItsParameterAndTellsTheHost)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float before = host->GetParameter(kGain1);
+    host->ClearCalls();
+    DragKnob(*window, -40);
+    EXPECT_GT(host->GetParameter(kGain1), before);
+    EXPECT_EQ(Count(*host, audioMasterBeginEdit, kGain1), 1);
+    EXPECT_GE(Count(*host, audioMasterAutomate, kGain1), 1);
+    EXPECT_EQ(Count(*host, audioMasterEndEdit, kGain1), 1);
+    const std::vector<Vst2Host::Call>& calls = host->Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().opcode, audioMasterBeginEdit);
+    EXPECT_EQ(calls.back().opcode, audioMasterEndEdit);
+}
+
+TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
+{
+    std::unique_ptr<Vst2Host> second = Load();
+    ASSERT_TRUE(second);
+    for (const bool firstClosesFirst : {true, false}) {
+        std::unique_ptr<Vst2EditorWindow> a = OpenEditor(*host);
+        std::unique_ptr<Vst2EditorWindow> b = OpenEditor(*second);
+        ASSERT_TRUE(a && b);
+        std::unique_ptr<Vst2EditorWindow>& closed = firstClosesFirst ? a : b;
+        std::unique_ptr<Vst2EditorWindow>& kept = firstClosesFirst ? b : a;
+        Vst2Host& keptHost = firstClosesFirst ? *second : *host;
+        closed.reset();
+        kept->Run(milliseconds(100));
+        const float before = keptHost.GetParameter(kGain1);
+        DragKnob(*kept, -30);
+        EXPECT_GT(keptHost.GetParameter(kGain1), before);
+        EXPECT_EQ(DifferenceFromSnapshot(*kept) > 0, true) << "the moved knob shows";
+    }
+}
+
+TEST_F(Vst2WindowTest, OpensAndClosesTwoHundredTimes)
+{
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1) << "opening " << i;
+        host->Dispatch(effEditIdle);
+        ASSERT_EQ(host->Dispatch(effEditClose), 1);
+    }
+    EXPECT_EQ(user->ChildOf(window->Id()), static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "no window left behind";
+    std::unique_ptr<Vst2EditorWindow> last = OpenEditor(*host);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(DifferenceFromSnapshot(*last), 0);
+}
+
+TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
+{
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1);
+    host->Dispatch(effEditIdle);
+    window.reset();
+    for (int i = 0; i < 5; ++i)
+        host->Dispatch(effEditIdle);
+    host->Dispatch(effEditClose);
+    EXPECT_EQ(host->Dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(uintptr_t{0x7fffff})), 0)
+        << "a window id that does not exist is refused";
+    std::unique_ptr<Vst2EditorWindow> reopened = OpenEditor(*host);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
+}
