@@ -53,7 +53,7 @@ void* GraphicsX11::OpenWindow(void* parentHandle)
         return nullptr;
     connection = std::make_unique<X11Connection>();
     if (!connection->IsOpen() || !CreateChildWindow(parent)) {
-        ReleaseWindow();
+        CloseWindow();
         return nullptr;
     }
     parentWindow = parent;
@@ -102,37 +102,38 @@ void GraphicsX11::AnnounceWindow()
 
 void GraphicsX11::CloseWindow()
 {
-    if (!window)
+    if (!connection)
         return;
-    if (connection->IsOpen()) {
+    if (window && connection->IsOpen()) {
         if (CursorHidden())
             RestoreCursor();
         xcb_destroy_window(connection->Get(), window);
     }
-    ReleaseWindow();
+    ForgetWindow();
+    connection.reset();
 }
 
-// Everything the open window held, on the client side; what the server held
-// for the connection goes with the connection.
-void GraphicsX11::ReleaseWindow()
+// Everything the open window held on the client side; what the server held
+// for it goes with the connection.
+void GraphicsX11::ForgetWindow()
 {
     present.Detach();
     if (keySymbols)
         xcb_key_symbols_free(keySymbols);
     keySymbols = nullptr;
-    connection.reset();
     window = parentWindow = topLevel = XCB_WINDOW_NONE;
     blankCursor = XCB_CURSOR_NONE;
     pointerCaptured = false;
     SetCursorHidden(false);
 }
 
-// The window went without our doing: nothing more is sent to it, and the
-// editor counts as closed.
+// The window went without our doing: nothing more is sent to it and the
+// editor counts as closed. The connection stays until the host closes the
+// editor, so a descriptor the host watches stays valid meanwhile.
 void GraphicsX11::WindowLost()
 {
     ReleaseCapture();
-    ReleaseWindow();
+    ForgetWindow();
 }
 
 void* GraphicsX11::WindowHandle()
@@ -142,16 +143,17 @@ void* GraphicsX11::WindowHandle()
 
 int GraphicsX11::EventDescriptor()
 {
-    return window ? connection->Descriptor() : -1;
+    return connection ? connection->Descriptor() : -1;
 }
 
+// After the window was lost, what still arrives is read and dropped.
 void GraphicsX11::HandleEvents()
 {
-    while (window) {
-        xcb_generic_event_t* event = xcb_poll_for_event(connection->Get());
-        if (!event)
-            break;
-        Dispatch(*event);
+    if (!connection)
+        return;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection->Get())) {
+        if (window)
+            Dispatch(*event);
         std::free(event);
     }
     if (window && !connection->IsOpen())

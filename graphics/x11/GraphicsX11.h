@@ -62,7 +62,7 @@ public:
 private:
     bool CreateChildWindow(xcb_window_t parent);
     void AnnounceWindow();
-    void ReleaseWindow();
+    void ForgetWindow();
     void WindowLost();
     void Dispatch(const xcb_generic_event_t& event);
     void ButtonPressed(const xcb_button_press_event_t& event);

@@ -4,34 +4,19 @@
 
 #include <memory>
 
-#include "tests/x11/EditorScreen.h"
-#include "tests/x11/X11TestUser.h"
-#include "tests/x11/XvfbServer.h"
+#include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 
 namespace {
 using std::chrono::milliseconds;
 
 constexpr int kGain1 = 0;
-// The first band's gain knob, in editor pixels.
-constexpr int kKnobX = 84;
-constexpr int kKnobY = 108;
-constexpr int kLeftButton = 1;
 
-class Vst2WindowTest : public ::testing::Test {
+class Vst2WindowTest : public X11EditorTest {
 protected:
-    static void SetUpTestSuite() { server = new XvfbServer(); }
-    static void TearDownTestSuite()
-    {
-        delete server;
-        server = nullptr;
-    }
-
     void SetUp() override
     {
-        ASSERT_TRUE(server->IsRunning()) << "Xvfb did not start";
-        user = std::make_unique<X11TestUser>();
-        ASSERT_TRUE(user->IsConnected());
+        X11EditorTest::SetUp();
         host = Load();
     }
 
@@ -55,37 +40,8 @@ protected:
         return window;
     }
 
-    int DifferenceFromSnapshot(Vst2EditorWindow& window)
-    {
-        const xcb_window_t editor = user->ChildOf(window.Window().Id());
-        int width = 0, height = 0;
-        const std::vector<uint32_t> screen = user->Screenshot(editor, width, height);
-        const std::unique_ptr<MemBitmap> snapshot = EditorScreen::RenderSnapshot();
-        return snapshot ? EditorScreen::DifferentPixels(screen, width, height, *snapshot) : -1;
-    }
-
-    // A drag of the first gain knob by dy pixels (negative: upwards).
-    void DragKnob(Vst2EditorWindow& window, int dy)
-    {
-        const xcb_window_t editor = user->ChildOf(window.Window().Id());
-        user->MoveTo(editor, kKnobX, kKnobY);
-        window.Run(milliseconds(50));
-        user->Press(kLeftButton);
-        window.Run(milliseconds(50));
-        for (int step = 1; step <= 5; ++step) {
-            user->MoveTo(editor, kKnobX, kKnobY + dy * step / 5);
-            window.Run(milliseconds(50));
-        }
-        user->Release(kLeftButton);
-        window.Run(milliseconds(100));
-    }
-
-    static XvfbServer* server;
-    std::unique_ptr<X11TestUser> user;
     std::unique_ptr<Vst2Host> host;
 };
-
-XvfbServer* Vst2WindowTest::server = nullptr;
 
 int Count(const Vst2Host& host, VstInt32 opcode, int index)
 {
@@ -104,7 +60,7 @@ TEST_F(Vst2WindowTest, EditorShowsTheSnapshotPixelForPixel)
     EXPECT_EQ(rect->bottom - rect->top, 436);
     std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
     ASSERT_TRUE(window);
-    const xcb_window_t editor = user->ChildOf(window->Window().Id());
+    const xcb_window_t editor = EditorOf(*window);
     ASSERT_NE(editor, static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "the editor is a child of the host's window";
     EXPECT_EQ(DifferenceFromSnapshot(*window), 0);
 }
