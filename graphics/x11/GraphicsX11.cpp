@@ -35,10 +35,13 @@ GraphicsX11::~GraphicsX11()
     CloseWindow();
 }
 
+// An open text-entry box is drawn over whatever the area shows of it.
 bool GraphicsX11::PresentArea(const PixelRect& area)
 {
     if (!window || !Surface())
         return false;
+    if (EntryOpen() && !area.Intersect(entryRect).IsEmpty())
+        entryBox.Draw(Surface(), entryRect, entryStyle, true);
     if (present.Present(*Surface(), area))
         return true;
     WindowLost();
@@ -117,6 +120,8 @@ void GraphicsX11::CloseWindow()
 // for it goes with the connection.
 void GraphicsX11::ForgetWindow()
 {
+    CloseEntry();
+    uncovered = {};
     present.Detach();
     if (keySymbols)
         xcb_key_symbols_free(keySymbols);
@@ -165,8 +170,13 @@ void GraphicsX11::TimerTick()
     if (!window)
         return;
     lastTick = std::chrono::steady_clock::now();
+    if (!EntryTick())
+        return;
     PixelRect dirty;
-    if (CollectDirtyArea(dirty))
+    CollectDirtyArea(dirty);
+    dirty = dirty.Union(uncovered);
+    uncovered = {};
+    if (!dirty.IsEmpty())
         Redraw(dirty);
     if (window)
         xcb_flush(connection->Get());
@@ -198,7 +208,8 @@ void GraphicsX11::Dispatch(const xcb_generic_event_t& event)
     case XCB_MOTION_NOTIFY: PointerMoved(reinterpret_cast<const xcb_motion_notify_event_t&>(event)); break;
     case XCB_KEY_PRESS: KeyPressed(reinterpret_cast<const xcb_key_press_event_t&>(event)); break;
     case XCB_KEY_RELEASE:
-        ForwardToHost(reinterpret_cast<const xcb_key_release_event_t&>(event), XCB_EVENT_MASK_KEY_RELEASE);
+        if (!EntryOpen())
+            ForwardToHost(reinterpret_cast<const xcb_key_release_event_t&>(event), XCB_EVENT_MASK_KEY_RELEASE);
         break;
     case XCB_LEAVE_NOTIFY:
         if (!pointerCaptured)
@@ -226,11 +237,18 @@ void GraphicsX11::ButtonPressed(const xcb_button_press_event_t& event)
     const int notches = X11Input::WheelNotches(event.detail);
     const MouseMods mods = X11Input::ModsFromState(event.state, event.detail, true);
     if (notches != 0) {
-        PointerWheel(event.event_x, event.event_y, mods, notches);
+        if (EntryOpen())
+            CancelTextEntry();
+        else
+            PointerWheel(event.event_x, event.event_y, mods, notches);
         return;
     }
     if (event.detail != kLeft && event.detail != kMiddle && event.detail != kRight)
         return;
+    if (EntryOpen()) {
+        EntryPressed(event.event_x, event.event_y);
+        return;
+    }
     TakeFocus(event.time);
     if (clicks.IsDoubleClick(event.detail, event.time, event.event_x, event.event_y)) {
         pointerCaptured = PointerDoubleClick(event.event_x, event.event_y, mods);
@@ -252,7 +270,7 @@ void GraphicsX11::PointerMoved(const xcb_motion_notify_event_t& event)
 {
     const MouseMods mods = X11Input::ModsFromState(event.state, 0, false);
     if (mods.left || mods.right) {
-        if (pointerCaptured)
+        if (pointerCaptured && !EntryOpen())
             PointerDrag(event.event_x, event.event_y, mods);
     } else {
         PointerOver(event.event_x, event.event_y, mods);
@@ -261,6 +279,10 @@ void GraphicsX11::PointerMoved(const xcb_motion_notify_event_t& event)
 
 void GraphicsX11::KeyPressed(const xcb_key_press_event_t& event)
 {
+    if (EntryOpen()) {
+        EntryKey(event);
+        return;
+    }
     const int key = X11Input::EditorKey(xcb_key_symbols_get_keysym(keySymbols, event.detail, 0));
     if (key != X11Input::kNoKey && KeyDown(event.event_x, event.event_y, key))
         return;
@@ -290,6 +312,8 @@ void GraphicsX11::Resize(int newWidth, int newHeight)
     if (newWidth == Width() && newHeight == Height())
         return;
     pointerCaptured = false;
+    CloseEntry();
+    uncovered = {};
     Graphics::Resize(newWidth, newHeight);
     if (!window)
         return;

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "graphics/EditBox.h"
 #include "graphics/Graphics.h"
+#include "graphics/linux/DesktopDialogs.h"
 #include "graphics/x11/X11Input.h"
 #include "graphics/x11/X11Present.h"
 
@@ -60,6 +62,10 @@ public:
     bool PresentsThroughSharedMemory() const { return present.UsesSharedMemory(); }
 
 private:
+    // The text-entry box: open with the keyboard (redrawing paused for a
+    // tick), redrawn, to be cancelled, to be applied.
+    enum EntryState { kEntryIdle = 0, kEntryFocused = 1, kEntryRedrawn = 2, kEntryCancel = 3, kEntryApply = 4 };
+
     bool CreateChildWindow(xcb_window_t parent);
     void AnnounceWindow();
     void ForgetWindow();
@@ -72,6 +78,17 @@ private:
     void ForwardToHost(const xcb_key_press_event_t& event, uint32_t mask);
     void ErrorArrived(const xcb_generic_error_t& error);
     void TakeFocus(xcb_timestamp_t time);
+    void HandleModalEvent(const xcb_generic_event_t& event);
+    void WhileModal();
+    DesktopDialogs Dialogs();
+
+    // The text-entry box.
+    bool EntryOpen() const { return entryControl != nullptr; }
+    void EntryKey(const xcb_key_press_event_t& event);
+    void EntryPressed(int x, int y);
+    // The box's share of a timer tick; true when the editor may redraw.
+    bool EntryTick();
+    void CloseEntry();
     xcb_cursor_t BlankCursor();
     std::chrono::milliseconds FramePeriod() const;
 
@@ -87,4 +104,13 @@ private:
     X11Input::ClickCounter clicks;
     bool pointerCaptured = false;
     std::chrono::steady_clock::time_point lastTick;
+
+    EditBox entryBox;
+    Control* entryControl = nullptr;
+    const Param* entryParam = nullptr;
+    TextStyle entryStyle;
+    PixelRect entryRect;
+    int entryState = kEntryIdle;
+    // What a closed box leaves to be drawn again.
+    PixelRect uncovered;
 };

@@ -2,6 +2,9 @@
 
 #include <xcb/xcb.h>
 
+#include <string>
+
+#include "graphics/EditBox.h"
 #include "graphics/MouseMods.h"
 
 // The translation of X input into the editor's terms.
@@ -11,6 +14,14 @@ constexpr int kNoKey = -1;
 // The editor's key code for a key symbol: space 0, arrows up, down, left,
 // right 1-4, digits 5-14, letters 15-40 in either case; kNoKey for the rest.
 int EditorKey(xcb_keysym_t symbol);
+
+// The text-entry box's key for a key symbol (with Control held: Control+A
+// selects all); false for keys that are no editing key.
+bool EditKey(xcb_keysym_t symbol, bool control, EditBox::Key& key);
+
+// The UTF-8 text a key symbol types (Latin-1, Unicode and keypad symbols);
+// empty for the rest.
+std::string TypedText(xcb_keysym_t symbol);
 
 // Buttons and modifiers at a pointer event. X reports the state before the
 // event; like the editor's other platforms, a press counts its own button as

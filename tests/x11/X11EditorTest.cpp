@@ -1,3 +1,3 @@
 #include "tests/x11/X11EditorTest.h"
 
-XvfbServer* X11EditorTest::server = nullptr;
+EditorDisplay* X11EditorTest::server = nullptr;

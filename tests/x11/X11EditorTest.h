@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
+#include "tests/x11/EditorDisplay.h"
 #include "tests/x11/EditorScreen.h"
-#include "tests/x11/X11TestUser.h"
-#include "tests/x11/XvfbServer.h"
+#include "tests/x11/EditorUser.h"
 
 // A test of an editor embedded by one of our hosts' window modes, on an X
 // server of the suite's own, used through XTest. Window is the host's editor
@@ -20,7 +20,10 @@ protected:
     static constexpr int kKnobY = 108;
     static constexpr int kLeftButton = 1;
 
-    static void SetUpTestSuite() { server = new XvfbServer(); }
+    static void SetUpTestSuite()
+    {
+        server = new EditorDisplay();
+    }
     static void TearDownTestSuite()
     {
         delete server;
@@ -29,9 +32,9 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(server->IsRunning()) << "Xvfb did not start";
-        user = std::make_unique<X11TestUser>();
-        ASSERT_TRUE(user->IsConnected());
+        ASSERT_FALSE(server->Display().empty()) << "Xvfb did not start";
+        user = std::make_unique<EditorUser>(server->Display());
+        ASSERT_TRUE(user->Ok());
     }
 
     template <typename Window>
@@ -68,6 +71,6 @@ protected:
         window.Run(milliseconds(100));
     }
 
-    static XvfbServer* server;
-    std::unique_ptr<X11TestUser> user;
+    static EditorDisplay* server;
+    std::unique_ptr<EditorUser> user;
 };

@@ -4,9 +4,8 @@
 
 #include <string>
 
-// A virtual X server of the test's own: started with -displayfd so it picks
-// a free display number (several test runs share the machine), and named in
-// DISPLAY for everything the test then opens. Stopped with the object.
+// A private X server for one test: Xvfb picks a free display itself
+// (-displayfd), so tests running at once never share or collide.
 class XvfbServer {
 public:
     XvfbServer();
@@ -14,7 +13,7 @@ public:
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
-    bool IsRunning() const { return !display.empty(); }
+    // ":N", or empty when the server did not start.
     const std::string& Display() const { return display; }
 
 private:

@@ -1,4 +1,4 @@
-#include "tests/x11/XvfbServer.h"
+#include "tests/x11/EditorDisplay.h"
 
 #include <poll.h>
 #include <signal.h>
@@ -23,7 +23,7 @@ std::string ReadDisplayNumber(int fd)
 }
 } // namespace
 
-XvfbServer::XvfbServer()
+EditorDisplay::EditorDisplay()
 {
     int fds[2];
     if (pipe(fds) != 0)
@@ -45,7 +45,7 @@ XvfbServer::XvfbServer()
     setenv("DISPLAY", display.c_str(), 1);
 }
 
-XvfbServer::~XvfbServer()
+EditorDisplay::~EditorDisplay()
 {
     if (pid <= 0)
         return;
