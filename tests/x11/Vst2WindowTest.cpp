@@ -2,8 +2,13 @@
 // mode of our test host and used through XTest, as a user meets it.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <sys/stat.h>
 
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "tests/support/TempDir.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 
@@ -11,6 +16,19 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr int kGain1 = 0;
+constexpr int kRightButton = 3;
+constexpr xcb_keysym_t kReturnKey = 0xff0d;
+// The preset box, the preset file menu's hot spot and the first gain
+// knob's value text, in editor pixels.
+constexpr int kPresetBoxX = 525, kPresetBoxY = 15;
+constexpr int kFileMenuX = 367, kFileMenuY = 18;
+constexpr int kGainTextX = 84, kGainTextY = 136;
+constexpr int kPresetCount = 32;
+// Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
+// Preset, Load Bank.
+constexpr int kFileMenuRows = 4;
+constexpr int kSeparatorHeight = 7;
+constexpr int kMenuBorder = 1;
 
 class Vst2WindowTest : public X11EditorTest {
 protected:
@@ -38,6 +56,38 @@ protected:
         if (window)
             window->Run(milliseconds(200));
         return window;
+    }
+
+    void Click(Vst2EditorWindow& window, int x, int y, int button = kLeftButton)
+    {
+        user->MoveTo(EditorOf(window), x, y);
+        window.Run(milliseconds(50));
+        user->Press(button);
+        user->Release(button);
+    }
+
+    // Clicks at (x, y) of the editor and, while the host's loop runs the menu
+    // that opens, clicks the given row of it (rows of equal height, counting
+    // selectable items only, with separatorsAbove separators above the row
+    // and separators in all).
+    void ChooseFromMenu(Vst2EditorWindow& window, int x, int y, int rows, int row, int separators = 0,
+                        int separatorsAbove = 0)
+    {
+        Click(window, x, y);
+        std::thread chooser([&] {
+            const std::vector<PixelRect> menus = user->WaitForMenus(1);
+            if (menus.size() != 1)
+                return;
+            const PixelRect& menu = menus.front();
+            const int rowHeight = (menu.Height() - 2 * kMenuBorder - separators * kSeparatorHeight) / rows;
+            const int rowY = menu.top + kMenuBorder + separatorsAbove * kSeparatorHeight + row * rowHeight;
+            user->Move((menu.left + menu.right) / 2, rowY + rowHeight / 2);
+            user->Press(kLeftButton);
+            user->Release(kLeftButton);
+        });
+        window.Run(milliseconds(1500));
+        chooser.join();
+        window.Run(milliseconds(100));
     }
 
     std::unique_ptr<Vst2Host> host;
@@ -134,4 +184,65 @@ TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
     std::unique_ptr<Vst2EditorWindow> reopened = OpenEditor(*host);
     ASSERT_TRUE(reopened);
     EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
+}
+
+TEST_F(Vst2WindowTest, ChoosingFromThePresetMenuRecallsThePreset)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    ASSERT_EQ(host->Program(), 0);
+    host->ClearCalls();
+    ChooseFromMenu(*window, kPresetBoxX, kPresetBoxY, kPresetCount, 5);
+    EXPECT_EQ(host->Program(), 5);
+    EXPECT_GE(host->CountCalls(audioMasterUpdateDisplay), 1) << "the host hears of the new program";
+}
+
+TEST_F(Vst2WindowTest, RightClickOnThePresetBoxRenamesThePreset)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    Click(*window, kPresetBoxX, kPresetBoxY, kRightButton);
+    window->Run(milliseconds(100));
+    user->Type("warm vocal");
+    user->Key(kReturnKey);
+    window->Run(milliseconds(200));
+    EXPECT_EQ(host->ProgramName(), "warm vocal");
+}
+
+TEST_F(Vst2WindowTest, TypedGainKeepsTheNumberAndDropsTheLetter)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    Click(*window, kGainTextX, kGainTextY);
+    window->Run(milliseconds(100));
+    user->Type("12.5x");
+    user->Key(kReturnKey);
+    window->Run(milliseconds(200));
+    std::unique_ptr<Vst2Host> reference = Load();
+    ASSERT_TRUE(reference->StringToParameter(kGain1, "12.5"));
+    EXPECT_EQ(host->GetParameter(kGain1), reference->GetParameter(kGain1));
+    EXPECT_EQ(host->ParamDisplay(kGain1), reference->ParamDisplay(kGain1));
+}
+
+// The file dialogs are a stand-in dialog program named zenity, first on PATH,
+// that answers with the path the test chose.
+TEST_F(Vst2WindowTest, PresetFileMenuSavesAndLoadsAProgramFile)
+{
+    TempDir dir;
+    mkdir(dir.Path("bin").c_str(), 0700);
+    WriteBytes(dir.Path("bin/zenity"), "#!/bin/sh\ncat \"$(dirname \"$0\")/answer\"\n");
+    chmod(dir.Path("bin/zenity").c_str(), 0755);
+    WriteBytes(dir.Path("bin/answer"), dir.Path("mine.fxp") + "\n");
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (dir.Path("bin") + ":" + path).c_str(), 1);
+
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float saved = host->GetParameter(kGain1);
+    ChooseFromMenu(*window, kFileMenuX, kFileMenuY, kFileMenuRows, 0, 1, 0);
+    EXPECT_EQ(ReadBytes(dir.Path("mine.fxp")).substr(0, 4), "CcnK") << "a program file was saved";
+    host->SetParameter(kGain1, 0.9f);
+    ChooseFromMenu(*window, kFileMenuX, kFileMenuY, kFileMenuRows, 2, 1, 1);
+    EXPECT_EQ(host->GetParameter(kGain1), saved) << "loading it brings the saved value back";
+    setenv("PATH", path.c_str(), 1);
 }
