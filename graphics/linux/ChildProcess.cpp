@@ -101,7 +101,7 @@ private:
 
 int MsUntil(Clock::time_point deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left < 0 ? 0 : static_cast<int>(left);
 }
 
@@ -177,7 +177,7 @@ ChildProcess::Result ChildProcess::Run(const std::vector<std::string>& argv, con
             }
             return result;
         }
-        if (MsUntil(deadline) == 0)
+        if (Clock::now() >= deadline)
             break;
     }
     kill(pid, SIGKILL);

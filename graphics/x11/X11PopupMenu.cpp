@@ -46,6 +46,7 @@ constexpr xcb_keysym_t kKeyReturn = 0xFF0D;
 constexpr xcb_keysym_t kKeyPadEnter = 0xFF8D;
 constexpr xcb_keysym_t kKeyEscape = 0xFF1B;
 
+constexpr uint8_t kLeftButton = 1;
 constexpr uint8_t kWheelFirstButton = 4;
 constexpr uint8_t kWheelLastButton = 7;
 
@@ -468,13 +469,17 @@ private:
         Enter(static_cast<std::size_t>(depth), item, false);
     }
 
-    void Press(int x, int y)
+    // Any press outside the menus closes them; inside, only the left button
+    // takes part (the menu tracks the left button).
+    void Press(int x, int y, bool left)
     {
         const auto [depth, item] = Hit(x, y);
         if (depth < 0) {
             done = true;
             return;
         }
+        if (!left)
+            return;
         pressedInside = true;
         Enter(static_cast<std::size_t>(depth), item, false);
     }
@@ -530,9 +535,12 @@ private:
                 break;
             if (button->detail >= kWheelFirstButton && button->detail <= kWheelLastButton)
                 return;
+            const bool left = button->detail == kLeftButton;
             if ((event->response_type & 0x7F) == XCB_BUTTON_PRESS)
-                return Press(button->root_x, button->root_y);
-            return Release(button->root_x, button->root_y);
+                return Press(button->root_x, button->root_y, left);
+            if (left)
+                Release(button->root_x, button->root_y);
+            return;
         }
         case XCB_KEY_PRESS: {
             const auto* key = reinterpret_cast<xcb_key_press_event_t*>(event);

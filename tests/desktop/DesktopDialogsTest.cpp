@@ -69,10 +69,11 @@ protected:
         return ("\n" + log).find("\n" + line + "\n") != std::string::npos;
     }
 
-    DesktopDialogs Dialogs(int timeoutMs = 10000)
+    DesktopDialogs Dialogs(int timeoutMs = 10000, uint32_t parentWindow = 0)
     {
         DesktopDialogs::Settings settings;
         settings.timeoutMs = timeoutMs;
+        settings.parentWindow = parentWindow;
         return DesktopDialogs(settings);
     }
 
@@ -191,9 +192,11 @@ TEST_F(DesktopDialogsTest, MessageBoxButtonsGiveTheirAnswers)
                              "--title=Sondrel", "--text=Save <b>changes</b>?"})
         EXPECT_TRUE(Has(log, line)) << line << "\n" << log;
     Answer(5, "", 1);
-    EXPECT_EQ(Dialogs().ShowMessageBox("Done", nullptr, DesktopDialogs::kOk | DesktopDialogs::kIconError),
+    EXPECT_EQ(Dialogs(10000, 0x2a00007).ShowMessageBox("Done", nullptr, DesktopDialogs::kOk | DesktopDialogs::kIconError),
               DesktopDialogs::kAnswerOk);
     EXPECT_TRUE(Has(Log(5), "--error"));
+    EXPECT_TRUE(Has(Log(5), "--modal"));
+    EXPECT_TRUE(Has(Log(5), "--attach=" + std::to_string(0x2a00007))) << Log(5);
 }
 
 TEST_F(DesktopDialogsTest, LongAndInvalidTextsAreCutSafely)

@@ -205,7 +205,7 @@ TEST_F(X11PopupMenuTest, EscapeOrAPressOutsideChoosesNothing)
     EXPECT_TRUE(user->WaitForMenus(0).empty());
 }
 
-TEST_F(X11PopupMenuTest, DisabledAndGreyedItemsCannotBeChosen)
+TEST_F(X11PopupMenuTest, DisabledAndGreyedItemsAndTheRightButtonChooseNothing)
 {
     auto menu = Menu({"Off"});
     menu->AddItem("Disabled", PopupMenu::kDisabled);
@@ -218,7 +218,11 @@ TEST_F(X11PopupMenuTest, DisabledAndGreyedItemsCannotBeChosen)
             const auto [x, y] = ItemCentre(shown[0], item, 3);
             u.Click(x, y);
         }
-        for (xcb_keysym_t key : {kDown, kDown, kReturn, kDown, kReturn, kEscape})
+        const auto [x, y] = ItemCentre(shown[0], 0, 3);
+        u.Move(x, y);
+        u.Press(3);
+        u.Release(3);
+        for (xcb_keysym_t key : {kDown, kReturn, kDown, kReturn, kEscape})
             u.Key(key);
     });
     EXPECT_EQ(chosen, nullptr);
@@ -244,4 +248,40 @@ TEST_F(X11PopupMenuTest, StaysOnTheScreenAndShowsLongTextsSafely)
     EXPECT_LE(shown[0].bottom, 768);
     PopupMenu empty;
     EXPECT_EQ(popup.Show(empty, kAnchor), nullptr);
+}
+
+TEST_F(X11PopupMenuTest, DrawsTheHighlightCheckMarkAndGreyedText)
+{
+    auto menu = Menu({"Checked", "Plain"});
+    menu->items[0].flags = PopupMenu::kChecked;
+    menu->AddItem("Greyed", PopupMenu::kGreyed);
+    uint32_t highlight = 0;
+    uint32_t background = 0;
+    int dark = 0;
+    int grey = 0;
+    ShowWhile(*menu, [&](X11TestUser& u) {
+        const std::vector<PixelRect> shown = u.WaitForMenus(1);
+        if (shown.size() != 1)
+            return;
+        const auto [x, y] = ItemCentre(shown[0], 1, 3);
+        u.Move(x, y);
+        u.WaitForMenus(1);
+        highlight = u.ScreenPixel(shown[0].left + 3, y);
+        background = u.ScreenPixel(shown[0].left + 3, ItemCentre(shown[0], 0, 3).second);
+        const int checkRow = ItemCentre(shown[0], 0, 3).second;
+        const int greyRow = ItemCentre(shown[0], 2, 3).second;
+        for (int dy = -6; dy <= 6; ++dy) {
+            for (int dx = 2; dx < 20; ++dx)
+                dark += u.ScreenPixel(shown[0].left + dx, checkRow + dy) == 0x000000u;
+            for (int dx = 22; dx < 60; ++dx) {
+                const uint32_t pixel = u.ScreenPixel(shown[0].left + dx, greyRow + dy);
+                grey += pixel != 0xF2F2F2u && (pixel & 0xFF) > 0x60 && (pixel & 0xFF) < 0xE0;
+            }
+        }
+        u.Key(kEscape);
+    });
+    EXPECT_EQ(highlight, 0x3366CCu);
+    EXPECT_EQ(background, 0xF2F2F2u);
+    EXPECT_GE(dark, 10);
+    EXPECT_GE(grey, 10);
 }

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -47,6 +48,20 @@ xcb_window_t X11TestClient::CreateWindow(int x, int y, int w, int h, uint32_t ev
     xcb_map_window(conn, window);
     Sync();
     return window;
+}
+
+uint32_t X11TestClient::ScreenPixel(int x, int y)
+{
+    xcb_get_image_reply_t* image = xcb_get_image_reply(
+        conn,
+        xcb_get_image(conn, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, static_cast<int16_t>(x), static_cast<int16_t>(y),
+                      1, 1, ~0u),
+        nullptr);
+    uint32_t pixel = 0;
+    if (image && xcb_get_image_data_length(image) >= 4)
+        std::memcpy(&pixel, xcb_get_image_data(image), 4);
+    std::free(image);
+    return pixel & 0xFFFFFFu;
 }
 
 xcb_generic_event_t* X11TestClient::NextEvent(uint8_t type)

@@ -23,6 +23,8 @@ public:
     void Sync();
     // A mapped top-level window at (x, y) that selects the given events.
     xcb_window_t CreateWindow(int x, int y, int w, int h, uint32_t eventMask);
+    // The screen's pixel at (x, y) as 0xRRGGBB.
+    uint32_t ScreenPixel(int x, int y);
     // Waits (at most 5 s) for the next event of the given type; null when
     // none came. The caller frees it.
     xcb_generic_event_t* NextEvent(uint8_t type);
