@@ -104,7 +104,13 @@ wait "$hostpid" || fail "host failed"
 [ "$(value "$run/use.txt" begin-edits)" = 2 ] || fail "the knob drag began no edit gesture"
 [ "$(value "$run/use.txt" end-edits)" = 2 ] || fail "the knob drag ended no edit gesture"
 [ "$(value "$run/use.txt" edited-parameters | cut -d' ' -f1)" = 0 ] || fail "the knob drag changed no parameter"
-[ "$(value "$run/use.txt" program)" = 2 ] || fail "the preset menu did not recall the third preset"
-tr -d '\r' <"$run/use.txt" | grep -qx "parameter 1 12.50" || fail "the typed value 12.5x did not apply as 12.50"
-[ "$(value "$run/use.txt" program-name)" = "Wine Test" ] || fail "the text entry did not rename the preset"
+has() { tr -d '\r' <"$run/use.txt" | grep -qx "$1"; }
+# The third factory preset sets the input gain to -0.5 dB.
+has "parameter 32 -0.50" || fail "the preset menu did not recall the third preset"
+has "parameter 1 12.50" || fail "the typed value 12.5x did not apply as 12.50"
+# Hosts of formats with program names see the recalled and renamed preset.
+if [ -n "$(value "$run/use.txt" program-name)" ]; then
+  [ "$(value "$run/use.txt" program)" = 2 ] || fail "the host was not told of the third preset"
+  [ "$(value "$run/use.txt" program-name)" = "Wine Test" ] || fail "the text entry did not rename the preset"
+fi
 echo "PASS"
