@@ -2,6 +2,7 @@
 #include "core/PluginBase.h"
 
 #include <algorithm>
+#include <emmintrin.h>
 
 namespace {
 template <typename Channel>
@@ -25,6 +26,38 @@ void SetConnections(std::vector<std::unique_ptr<Channel>>& channels, int start, 
             *(channel.*slot) = channel.scratch.data();
         }
     }
+}
+
+// Host float samples to doubles and back, two at a time; each conversion is
+// exact (widening) or rounds exactly as a single conversion does (narrowing).
+__m128 LoadTwo(const float* p)
+{
+    return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
+}
+
+void StoreTwo(float* p, __m128 v)
+{
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v));
+}
+
+void Widen(const float* in, double* out, int frames)
+{
+    int i = 0;
+    for (; i + 2 <= frames; i += 2)
+        _mm_storeu_pd(out + i, _mm_cvtps_pd(LoadTwo(in + i)));
+    for (; i < frames; ++i)
+        out[i] = in[i];
+}
+
+void Narrow(const double* in, float* out, int frames, bool adding)
+{
+    int i = 0;
+    for (; i + 2 <= frames; i += 2) {
+        const __m128 v = _mm_cvtpd_ps(_mm_loadu_pd(in + i));
+        StoreTwo(out + i, adding ? _mm_add_ps(LoadTwo(out + i), v) : v);
+    }
+    for (; i < frames; ++i)
+        out[i] = adding ? out[i] + static_cast<float>(in[i]) : static_cast<float>(in[i]);
 }
 
 void CopyOrSilence(double** inputs, int inputCount, double** outputs, int outputCount, int frames)
@@ -85,8 +118,7 @@ void PluginBase::AttachInputs(int start, int count, float* const* buffers, int f
         InputChannel& channel = *inputChannels[static_cast<std::size_t>(i)];
         if (!channel.connected)
             continue;
-        const float* host = buffers[next++];
-        std::copy(host, host + frames, channel.scratch.begin());
+        Widen(buffers[next++], channel.scratch.data(), frames);
         *channel.source = channel.scratch.data();
     }
 }
@@ -139,10 +171,7 @@ void PluginBase::WriteFloatDestinations(int frames, bool adding)
     for (const auto& channel : outputChannels) {
         if (!channel->connected || !channel->floatDestination)
             continue;
-        const double* src = *channel->destination;
-        float* dst = channel->floatDestination;
-        for (int i = 0; i < frames; ++i)
-            dst[i] = adding ? dst[i] + static_cast<float>(src[i]) : static_cast<float>(src[i]);
+        Narrow(*channel->destination, channel->floatDestination, frames, adding);
     }
 }
 

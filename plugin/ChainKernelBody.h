@@ -1,0 +1,291 @@
+// The body of the processing kernel, written once over the register types a
+// kernel source file defines for its instruction set. Each including file gets
+// its own copy (everything here has internal linkage), compiled for that set.
+//
+// A call works through the frames in stretches: input gain for a stretch of
+// frames, the band chain over them, then polarity, output gain, mix, flush,
+// bypasses and peaks. The first and last passes run across frames, a whole
+// register of frames of one channel at a time.
+//
+// In the band chain the active bands form a pipeline: in one step band k
+// works on frame s - k, so every band advances at once and a step needs only
+// the outputs of the step before. The first and last steps of a stretch (the
+// pipeline filling and draining) leave the state of the bands without a frame
+// unchanged. Each lane does exactly the arithmetic of the sample-by-sample
+// definition, in the same order, with separate multiplies and adds.
+//
+// Bands (L): Reg, Mask, kBands (bands per register, two lanes each), Load,
+// Store, Zero, Set1, Mul, Add, Sub, Feed (new input pair into the lowest band,
+// the others move up one band), Shift (the same with the top band of the
+// register below), Pair<k> (the lanes of band k), Between (lanes whose band
+// index lies in a range), Select; L::Frames, the register of frames.
+// Frames (F): Reg, kFrames, Load, Store, Set1, Zero, Mul, Add, Xor, Abs, Max,
+// Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0).
+#pragma once
+
+#include <emmintrin.h>
+
+#include "plugin/ChainKernel.h"
+
+namespace {
+
+constexpr int kStretchFrames = 512;
+
+// Band index of every lane, as doubles for the range test of partial steps.
+constexpr double kLaneBand[ChainBlock::kLanes] = {0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7};
+
+// The flush test on the upper 32 bits h of each double:
+// ((h + 0x100000) & 0x7FF00000) < 0x3CA00000 means flush.
+inline __m128d FlushTiny(__m128d v)
+{
+    const __m128i bits = _mm_castpd_si128(v);
+    const __m128i exponent = _mm_and_si128(_mm_add_epi32(bits, _mm_set1_epi32(0x100000)), _mm_set1_epi32(0x7FF00000));
+    const __m128i tiny = _mm_cmplt_epi32(exponent, _mm_set1_epi32(0x3CA00000));
+    const __m128i upperWords = _mm_shuffle_epi32(tiny, _MM_SHUFFLE(3, 3, 1, 1));
+    return _mm_andnot_pd(_mm_castsi128_pd(upperWords), v);
+}
+
+// Frames in a 128-bit register; Frame128<1> uses the low lane only, for the
+// frames at the end of a stretch that fill no whole register.
+template <int kCount>
+struct Frame128 {
+    using Reg = __m128d;
+    static constexpr int kFrames = kCount;
+
+    static Reg Load(const double* p) { return kCount == 1 ? _mm_load_sd(p) : _mm_loadu_pd(p); }
+    static void Store(double* p, Reg v)
+    {
+        if (kCount == 1)
+            _mm_store_sd(p, v);
+        else
+            _mm_storeu_pd(p, v);
+    }
+    static Reg Set1(double v) { return _mm_set1_pd(v); }
+    static Reg Zero() { return _mm_setzero_pd(); }
+    static Reg Mul(Reg a, Reg b) { return _mm_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm_add_pd(a, b); }
+    static Reg Xor(Reg a, Reg b) { return _mm_xor_pd(a, b); }
+    static Reg Abs(Reg a) { return _mm_andnot_pd(_mm_set1_pd(-0.0), a); }
+    static Reg Max(Reg a, Reg b) { return _mm_max_pd(a, b); }
+    static Reg Flush(Reg v) { return FlushTiny(v); }
+};
+
+// The gains of a stretch: per frame, or one value for all (stride 0).
+struct Gains {
+    const double* input;
+    const double* output;
+    const double* wet;
+    const double* dry;
+    int stride;
+    double sign; // -0.0 inverts the band chain's output, +0.0 leaves it
+};
+
+template <class F>
+typename F::Reg GainAt(const double* gain, int stride, int n)
+{
+    return stride ? F::Load(gain + n) : F::Set1(*gain);
+}
+
+// One channel of a stretch around the band chain.
+struct ChannelPass {
+    const double* in;
+    double* out;
+    double* gained;
+    double* chained;
+    bool raw;
+    double* peakIn;
+    double* peakOut;
+};
+
+template <class F>
+int GainIn(const ChannelPass& c, const Gains& gains, int n, int end)
+{
+    for (; n + F::kFrames <= end; n += F::kFrames)
+        F::Store(c.gained + n, F::Mul(GainAt<F>(gains.input, gains.stride, n), F::Load(c.in + n)));
+    return n;
+}
+
+template <class F>
+void RaisePeak(typename F::Reg lanes, double& peak)
+{
+    double values[F::kFrames];
+    F::Store(values, lanes);
+    for (double v : values)
+        peak = v > peak ? v : peak;
+}
+
+template <class F>
+int MixOut(const ChannelPass& c, const Gains& gains, int n, int end)
+{
+    using Reg = typename F::Reg;
+    const Reg sign = F::Set1(gains.sign);
+    Reg peakIn = F::Zero();
+    Reg peakOut = F::Zero();
+    for (; n + F::kFrames <= end; n += F::kFrames) {
+        const Reg g = F::Load(c.gained + n);
+        const Reg v = F::Xor(F::Load(c.chained + n), sign);
+        const Reg wet = F::Mul(F::Mul(GainAt<F>(gains.output, gains.stride, n), v), GainAt<F>(gains.wet, gains.stride, n));
+        const Reg y = F::Add(wet, F::Mul(g, GainAt<F>(gains.dry, gains.stride, n)));
+        const Reg out = c.raw ? F::Load(c.in + n) : F::Flush(y);
+        F::Store(c.out + n, out);
+        peakIn = F::Max(F::Abs(g), peakIn);
+        peakOut = F::Max(F::Abs(out), peakOut);
+    }
+    RaisePeak<F>(peakIn, *c.peakIn);
+    RaisePeak<F>(peakOut, *c.peakOut);
+    return n;
+}
+
+template <class L, int kBandCount>
+class BandPipeline {
+public:
+    static constexpr int kRegs = (kBandCount + L::kBands - 1) / L::kBands;
+    static constexpr int kStride = 2 * L::kBands;
+    using Reg = typename L::Reg;
+
+    explicit BandPipeline(const ChainBlock& block)
+    {
+#pragma GCC unroll 8
+        for (int j = 0; j < kRegs; ++j) {
+            a0[j] = L::Load(block.a0 + j * kStride);
+            a1[j] = L::Load(block.a1 + j * kStride);
+            a2[j] = L::Load(block.a2 + j * kStride);
+            b1[j] = L::Load(block.b1 + j * kStride);
+            b2[j] = L::Load(block.b2 + j * kStride);
+            z1[j] = L::Load(block.z1 + j * kStride);
+            z2[j] = L::Load(block.z2 + j * kStride);
+            band[j] = L::Load(kLaneBand + j * kStride);
+            y[j] = L::Zero();
+        }
+    }
+
+    void Store(ChainBlock& block) const
+    {
+#pragma GCC unroll 8
+        for (int j = 0; j < kRegs; ++j) {
+            L::Store(block.z1 + j * kStride, z1[j]);
+            L::Store(block.z2 + j * kStride, z2[j]);
+        }
+    }
+
+    // Every band advances by one frame; returns the last band's output.
+    __m128d Step(__m128d input)
+    {
+        Reg x[kRegs];
+        Inputs(input, x);
+#pragma GCC unroll 8
+        for (int j = 0; j < kRegs; ++j) {
+            const Reg out = L::Add(L::Mul(a0[j], x[j]), z1[j]);
+            z1[j] = L::Sub(L::Add(L::Mul(a1[j], x[j]), z2[j]), L::Mul(b1[j], out));
+            z2[j] = L::Sub(L::Mul(a2[j], x[j]), L::Mul(b2[j], out));
+            y[j] = out;
+        }
+        return Output();
+    }
+
+    // Only the bands first to last advance; the others keep their state.
+    __m128d PartialStep(__m128d input, int first, int last)
+    {
+        Reg x[kRegs];
+        Inputs(input, x);
+        const Reg lo = L::Set1(first);
+        const Reg hi = L::Set1(last);
+#pragma GCC unroll 8
+        for (int j = 0; j < kRegs; ++j) {
+            const Reg out = L::Add(L::Mul(a0[j], x[j]), z1[j]);
+            const Reg nextZ1 = L::Sub(L::Add(L::Mul(a1[j], x[j]), z2[j]), L::Mul(b1[j], out));
+            const Reg nextZ2 = L::Sub(L::Mul(a2[j], x[j]), L::Mul(b2[j], out));
+            const typename L::Mask live = L::Between(band[j], lo, hi);
+            z1[j] = L::Select(live, nextZ1, z1[j]);
+            z2[j] = L::Select(live, nextZ2, z2[j]);
+            y[j] = out;
+        }
+        return Output();
+    }
+
+private:
+    void Inputs(__m128d input, Reg (&x)[kRegs]) const
+    {
+        x[0] = L::Feed(y[0], input);
+#pragma GCC unroll 8
+        for (int j = 1; j < kRegs; ++j)
+            x[j] = L::Shift(y[j], y[j - 1]);
+    }
+
+    __m128d Output() const { return L::template Pair<(kBandCount - 1) % L::kBands>(y[(kBandCount - 1) / L::kBands]); }
+
+    Reg a0[kRegs], a1[kRegs], a2[kRegs], b1[kRegs], b2[kRegs];
+    Reg z1[kRegs], z2[kRegs], y[kRegs], band[kRegs];
+};
+
+inline __m128d PairAt(const ChannelPass (&c)[2], int n)
+{
+    return _mm_unpacklo_pd(_mm_load_sd(c[0].gained + n), _mm_load_sd(c[1].gained + n));
+}
+
+inline void StorePair(const ChannelPass (&c)[2], int n, __m128d v)
+{
+    _mm_storel_pd(c[0].chained + n, v);
+    _mm_storeh_pd(c[1].chained + n, v);
+}
+
+// Frame n enters band 0 in step n and leaves the last band in step n + fill.
+template <class L, int kBandCount>
+void RunBands(ChainBlock& block, const ChannelPass (&c)[2], int frames)
+{
+    constexpr int kFill = kBandCount - 1;
+    BandPipeline<L, kBandCount> chain(block);
+    const int steps = frames + kFill;
+    int s = 0;
+    for (; s < kFill; ++s)
+        chain.PartialStep(s < frames ? PairAt(c, s) : _mm_setzero_pd(), s - frames + 1, s);
+    for (; s < frames; ++s)
+        StorePair(c, s - kFill, chain.Step(PairAt(c, s)));
+    for (; s < steps; ++s)
+        StorePair(c, s - kFill, chain.PartialStep(_mm_setzero_pd(), s - frames + 1, s));
+    chain.Store(block);
+}
+
+template <class L>
+void RunBandsOf(ChainBlock& block, const ChannelPass (&c)[2], int frames)
+{
+    switch (block.bandCount) {
+    case 1: RunBands<L, 1>(block, c, frames); break;
+    case 2: RunBands<L, 2>(block, c, frames); break;
+    case 3: RunBands<L, 3>(block, c, frames); break;
+    case 4: RunBands<L, 4>(block, c, frames); break;
+    case 5: RunBands<L, 5>(block, c, frames); break;
+    case 6: RunBands<L, 6>(block, c, frames); break;
+    case 7: RunBands<L, 7>(block, c, frames); break;
+    default: RunBands<L, 8>(block, c, frames); break;
+    }
+}
+
+template <class L>
+void RunKernel(ChainBlock& block, ChainFrames& f)
+{
+    using F = typename L::Frames;
+    double gained[2][kStretchFrames];
+    double chained[2][kStretchFrames];
+    for (int start = 0; start < f.frames; start += kStretchFrames) {
+        const int n = f.frames - start < kStretchFrames ? f.frames - start : kStretchFrames;
+        const int at = start * f.gainStride;
+        const Gains gains{f.inputGain + at, f.outputGain + at, f.wet + at, f.dry + at, f.gainStride,
+                          block.invert ? -0.0 : 0.0};
+        const bool bands = block.bandCount > 0;
+        const ChannelPass c[2] = {
+            {f.inL + start, f.outL + start, gained[0], bands ? chained[0] : gained[0], block.raw[0], &f.peaks[0],
+             &f.peaks[2]},
+            {f.inR + start, f.outR + start, gained[1], bands ? chained[1] : gained[1], block.raw[1], &f.peaks[1],
+             &f.peaks[3]},
+        };
+        for (const ChannelPass& channel : c)
+            GainIn<Frame128<1>>(channel, gains, GainIn<F>(channel, gains, 0, n), n);
+        if (bands)
+            RunBandsOf<L>(block, c, n);
+        for (const ChannelPass& channel : c)
+            MixOut<Frame128<1>>(channel, gains, MixOut<F>(channel, gains, 0, n), n);
+    }
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+// The kernel on eight lanes: four bands, both channels, per register. Built
+// with AVX-512 and without fused multiply-add, which would round differently.
+#include <immintrin.h>
+#include "plugin/ChainKernelBody.h"
+#include "plugin/KernelEntry.h"
+
+namespace {
+// Full masks stand in for the unmasked forms of some intrinsics, which trip a
+// false uninitialised-value warning in GCC's headers.
+struct Avx512Frames {
+    using Reg = __m512d;
+    static constexpr int kFrames = 8;
+
+    static Reg Load(const double* p) { return _mm512_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm512_storeu_pd(p, v); }
+    static Reg Set1(double v) { return _mm512_set1_pd(v); }
+    static Reg Zero() { return _mm512_setzero_pd(); }
+    static Reg Mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
+    static Reg Xor(Reg a, Reg b) { return _mm512_xor_pd(a, b); }
+    static Reg Abs(Reg a) { return _mm512_andnot_pd(_mm512_set1_pd(-0.0), a); }
+    static Reg Max(Reg a, Reg b) { return _mm512_maskz_max_pd(0xFF, a, b); }
+    // The test on the upper 32 bits h of each lane, done on whole 64-bit
+    // lanes: the lower word takes no part in it.
+    static Reg Flush(Reg v)
+    {
+        const __m512i bits = _mm512_castpd_si512(v);
+        const __m512i exponent = _mm512_and_si512(_mm512_add_epi64(bits, _mm512_set1_epi64(0x100000LL << 32)),
+                                                  _mm512_set1_epi64(0x7FF00000LL << 32));
+        const __mmask8 tiny = _mm512_cmplt_epi64_mask(exponent, _mm512_set1_epi64(0x3CA00000LL << 32));
+        return _mm512_maskz_mov_pd(static_cast<__mmask8>(~tiny), v);
+    }
+};
+
+struct Avx512Lanes {
+    using Frames = Avx512Frames;
+    using Reg = __m512d;
+    using Mask = __mmask8;
+    static constexpr int kBands = 4;
+    static constexpr __mmask8 kAll = 0xFF;
+    static constexpr __mmask8 kPair = 0x3;
+
+    static Reg Load(const double* p) { return _mm512_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm512_storeu_pd(p, v); }
+    static Reg Zero() { return _mm512_setzero_pd(); }
+    static Reg Set1(double v) { return _mm512_set1_pd(v); }
+    static Reg Mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
+    static Reg Sub(Reg a, Reg b) { return _mm512_sub_pd(a, b); }
+    // Lanes 6 and 7 of low, then lanes 0 to 5 of high.
+    static Reg Join(Reg high, Reg low)
+    {
+        return _mm512_castsi512_pd(_mm512_maskz_alignr_epi64(kAll, _mm512_castpd_si512(high), _mm512_castpd_si512(low), 6));
+    }
+    static Reg Feed(Reg y, __m128d input) { return Join(y, _mm512_maskz_broadcast_f64x2(kAll, input)); }
+    static Reg Shift(Reg y, Reg below) { return Join(y, below); }
+    template <int kBand>
+    static __m128d Pair(Reg v)
+    {
+        return _mm512_maskz_extractf64x2_pd(kPair, v, kBand);
+    }
+    static Mask Between(Reg band, Reg lo, Reg hi)
+    {
+        return _mm512_cmp_pd_mask(band, lo, _CMP_GE_OQ) & _mm512_cmp_pd_mask(band, hi, _CMP_LE_OQ);
+    }
+    static Reg Select(Mask m, Reg a, Reg b) { return _mm512_mask_blend_pd(m, b, a); }
+};
+} // namespace
+
+SONDREL_KERNEL_ENTRY void RunKernelAvx512(ChainBlock& block, ChainFrames& frames)
+{
+    RunKernel<Avx512Lanes>(block, frames);
+}
