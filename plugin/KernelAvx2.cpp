@@ -18,6 +18,23 @@ struct Avx2Frames {
     static Reg Xor(Reg a, Reg b) { return _mm256_xor_pd(a, b); }
     static Reg Abs(Reg a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
     static Reg Max(Reg a, Reg b) { return _mm256_max_pd(a, b); }
+    // [l0 l1 l2 l3], [r0 r1 r2 r3] to l0 r0 l1 r1 l2 r2 l3 r3 and back.
+    static void Interleave(Reg l, Reg r, double* pairs)
+    {
+        const Reg low = _mm256_unpacklo_pd(l, r);  // l0 r0 l2 r2
+        const Reg high = _mm256_unpackhi_pd(l, r); // l1 r1 l3 r3
+        _mm256_storeu_pd(pairs, _mm256_permute2f128_pd(low, high, 0x20));
+        _mm256_storeu_pd(pairs + 4, _mm256_permute2f128_pd(low, high, 0x31));
+    }
+    static void Deinterleave(const double* pairs, Reg& l, Reg& r)
+    {
+        const Reg first = _mm256_loadu_pd(pairs);
+        const Reg second = _mm256_loadu_pd(pairs + 4);
+        const Reg low = _mm256_permute2f128_pd(first, second, 0x20);
+        const Reg high = _mm256_permute2f128_pd(first, second, 0x31);
+        l = _mm256_unpacklo_pd(low, high);
+        r = _mm256_unpackhi_pd(low, high);
+    }
     // The test on the upper 32 bits of each lane, as FlushTiny does it.
     static Reg Flush(Reg v)
     {
@@ -45,8 +62,6 @@ struct Avx2Lanes {
     static Reg Sub(Reg a, Reg b) { return _mm256_sub_pd(a, b); }
     // [input, lower band of y]
     static Reg Feed(Reg y, __m128d input) { return _mm256_permute2f128_pd(y, _mm256_castpd128_pd256(input), 0x02); }
-    // [upper band of below, lower band of y]
-    static Reg Shift(Reg y, Reg below) { return _mm256_permute2f128_pd(y, below, 0x03); }
     template <int kBand>
     static __m128d Pair(Reg v)
     {

@@ -20,6 +20,19 @@ struct Avx512Frames {
     static Reg Xor(Reg a, Reg b) { return _mm512_xor_pd(a, b); }
     static Reg Abs(Reg a) { return _mm512_andnot_pd(_mm512_set1_pd(-0.0), a); }
     static Reg Max(Reg a, Reg b) { return _mm512_maskz_max_pd(0xFF, a, b); }
+    // Eight frames of left and of right to (left, right) pairs and back.
+    static void Interleave(Reg l, Reg r, double* pairs)
+    {
+        _mm512_storeu_pd(pairs, _mm512_permutex2var_pd(l, _mm512_set_epi64(11, 3, 10, 2, 9, 1, 8, 0), r));
+        _mm512_storeu_pd(pairs + 8, _mm512_permutex2var_pd(l, _mm512_set_epi64(15, 7, 14, 6, 13, 5, 12, 4), r));
+    }
+    static void Deinterleave(const double* pairs, Reg& l, Reg& r)
+    {
+        const Reg first = _mm512_loadu_pd(pairs);
+        const Reg second = _mm512_loadu_pd(pairs + 8);
+        l = _mm512_permutex2var_pd(first, _mm512_set_epi64(14, 12, 10, 8, 6, 4, 2, 0), second);
+        r = _mm512_permutex2var_pd(first, _mm512_set_epi64(15, 13, 11, 9, 7, 5, 3, 1), second);
+    }
     // The test on the upper 32 bits h of each lane, done on whole 64-bit
     // lanes: the lower word takes no part in it.
     static Reg Flush(Reg v)
@@ -47,13 +60,13 @@ struct Avx512Lanes {
     static Reg Mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
     static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
     static Reg Sub(Reg a, Reg b) { return _mm512_sub_pd(a, b); }
-    // Lanes 6 and 7 of low, then lanes 0 to 5 of high.
-    static Reg Join(Reg high, Reg low)
+    // [input, lane pairs 0 to 2 of y]: lanes 6 and 7 of the broadcast input,
+    // then lanes 0 to 5 of y.
+    static Reg Feed(Reg y, __m128d input)
     {
-        return _mm512_castsi512_pd(_mm512_maskz_alignr_epi64(kAll, _mm512_castpd_si512(high), _mm512_castpd_si512(low), 6));
+        const __m512i low = _mm512_castpd_si512(_mm512_maskz_broadcast_f64x2(kAll, input));
+        return _mm512_castsi512_pd(_mm512_maskz_alignr_epi64(kAll, _mm512_castpd_si512(y), low, 6));
     }
-    static Reg Feed(Reg y, __m128d input) { return Join(y, _mm512_maskz_broadcast_f64x2(kAll, input)); }
-    static Reg Shift(Reg y, Reg below) { return Join(y, below); }
     template <int kBand>
     static __m128d Pair(Reg v)
     {

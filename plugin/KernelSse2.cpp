@@ -18,7 +18,6 @@ struct Sse2Lanes {
     static Reg Add(Reg a, Reg b) { return _mm_add_pd(a, b); }
     static Reg Sub(Reg a, Reg b) { return _mm_sub_pd(a, b); }
     static Reg Feed(Reg, __m128d input) { return input; }
-    static Reg Shift(Reg, Reg below) { return below; }
     template <int kBand>
     static __m128d Pair(Reg v)
     {
