@@ -14,10 +14,12 @@
 // unchanged. Each lane does exactly the arithmetic of the sample-by-sample
 // definition, in the same order, with separate multiplies and adds.
 //
+// A kernel (K) names the register of frames, K::Frames, and the band lanes
+// for each count of bands, K::Bands<n>.
 // Bands (L): Reg, Mask, kBands (lane pairs per register), Load, Store, Zero,
 // Set1, Mul, Add, Sub, Feed (the new input pair into the lowest lane pair, the
 // others move up one pair), Pair<k> (lane pair k), Between (lanes whose band
-// index lies in a range), Select; L::Frames, the register of frames.
+// index lies in a range), Select.
 // Frames (F): Reg, kFrames, Load, Store, Set1, Zero, Mul, Add, Xor, Abs, Max,
 // Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0).
 #pragma once
@@ -81,6 +83,31 @@ struct Frame128 {
         l = _mm_unpacklo_pd(a, b);
         r = _mm_unpackhi_pd(a, b);
     }
+};
+
+// Band lanes in a 128-bit register: one band, both channels. Every
+// instruction set uses them for chains so short that wider registers would
+// only add lane shuffles to each step.
+struct Lanes128 {
+    using Reg = __m128d;
+    using Mask = __m128d;
+    static constexpr int kBands = 1;
+
+    static Reg Load(const double* p) { return _mm_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm_storeu_pd(p, v); }
+    static Reg Zero() { return _mm_setzero_pd(); }
+    static Reg Set1(double v) { return _mm_set1_pd(v); }
+    static Reg Mul(Reg a, Reg b) { return _mm_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm_add_pd(a, b); }
+    static Reg Sub(Reg a, Reg b) { return _mm_sub_pd(a, b); }
+    static Reg Feed(Reg, __m128d input) { return input; }
+    template <int kBand>
+    static __m128d Pair(Reg v)
+    {
+        return v;
+    }
+    static Mask Between(Reg band, Reg lo, Reg hi) { return _mm_and_pd(_mm_cmpge_pd(band, lo), _mm_cmple_pd(band, hi)); }
+    static Reg Select(Mask m, Reg a, Reg b) { return _mm_or_pd(_mm_and_pd(m, a), _mm_andnot_pd(m, b)); }
 };
 
 // The gains of a stretch: per frame, or one value for all (stride 0).
@@ -311,25 +338,25 @@ void RunBands(ChainBlock& block, const StretchPass& p, int frames)
     chain.Store(block);
 }
 
-template <class L>
+template <class K>
 void RunBandsOf(ChainBlock& block, const StretchPass& p, int frames)
 {
     switch (block.bandCount) {
-    case 1: RunBands<L, 1>(block, p, frames); break;
-    case 2: RunBands<L, 2>(block, p, frames); break;
-    case 3: RunBands<L, 3>(block, p, frames); break;
-    case 4: RunBands<L, 4>(block, p, frames); break;
-    case 5: RunBands<L, 5>(block, p, frames); break;
-    case 6: RunBands<L, 6>(block, p, frames); break;
-    case 7: RunBands<L, 7>(block, p, frames); break;
-    default: RunBands<L, 8>(block, p, frames); break;
+    case 1: RunBands<typename K::template Bands<1>, 1>(block, p, frames); break;
+    case 2: RunBands<typename K::template Bands<2>, 2>(block, p, frames); break;
+    case 3: RunBands<typename K::template Bands<3>, 3>(block, p, frames); break;
+    case 4: RunBands<typename K::template Bands<4>, 4>(block, p, frames); break;
+    case 5: RunBands<typename K::template Bands<5>, 5>(block, p, frames); break;
+    case 6: RunBands<typename K::template Bands<6>, 6>(block, p, frames); break;
+    case 7: RunBands<typename K::template Bands<7>, 7>(block, p, frames); break;
+    default: RunBands<typename K::template Bands<8>, 8>(block, p, frames); break;
     }
 }
 
-template <class L>
+template <class K>
 void RunKernel(ChainBlock& block, ChainFrames& f)
 {
-    using F = typename L::Frames;
+    using F = typename K::Frames;
     double gained[2][kStretchFrames];
     double chainIn[2 * kStretchFrames];
     double chainOut[2 * kStretchFrames];
@@ -347,7 +374,7 @@ void RunKernel(ChainBlock& block, ChainFrames& f)
         };
         GainIn<Frame128<1>>(p, gains, GainIn<F>(p, gains, 0, n), n);
         if (bands)
-            RunBandsOf<L>(block, p, n);
+            RunBandsOf<K>(block, p, n);
         MixOut<Frame128<1>>(p, gains, MixOut<F>(p, gains, 0, n), n);
     }
 }

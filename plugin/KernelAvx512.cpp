@@ -1,13 +1,17 @@
-// The kernel on eight lanes: four bands, both channels, per register. Built
-// with AVX-512 and without fused multiply-add, which would round differently.
+// The kernel on 512-bit registers (256- and 128-bit ones for short chains).
+// Built with AVX-512 and without fused multiply-add, which would round
+// differently.
 #include <immintrin.h>
+#include <type_traits>
+
 #include "plugin/ChainKernelBody.h"
 #include "plugin/KernelEntry.h"
+#include "plugin/Lanes256.h"
 
 namespace {
 // Full masks stand in for the unmasked forms of some intrinsics, which trip a
 // false uninitialised-value warning in GCC's headers.
-struct Avx512Frames {
+struct Frames512 {
     using Reg = __m512d;
     static constexpr int kFrames = 8;
 
@@ -45,8 +49,7 @@ struct Avx512Frames {
     }
 };
 
-struct Avx512Lanes {
-    using Frames = Avx512Frames;
+struct Lanes512 {
     using Reg = __m512d;
     using Mask = __mmask8;
     static constexpr int kBands = 4;
@@ -78,9 +81,15 @@ struct Avx512Lanes {
     }
     static Reg Select(Mask m, Reg a, Reg b) { return _mm512_mask_blend_pd(m, b, a); }
 };
+
+struct Avx512Kernel {
+    using Frames = Frames512;
+    template <int kBandCount>
+    using Bands = std::conditional_t<(kBandCount <= 2), Lanes128, std::conditional_t<(kBandCount <= 4), Lanes256, Lanes512>>;
+};
 } // namespace
 
 SONDREL_KERNEL_ENTRY void RunKernelAvx512(ChainBlock& block, ChainFrames& frames)
 {
-    RunKernel<Avx512Lanes>(block, frames);
+    RunKernel<Avx512Kernel>(block, frames);
 }
