@@ -1,6 +1,8 @@
-// The kernel on 512-bit registers (256- and 128-bit ones for short chains).
-// Built with AVX-512 and without fused multiply-add, which would round
-// differently.
+// The kernel with AVX-512: the passes across frames on 512-bit registers,
+// eight frames at a time; the band chain on 256-bit ones, which with all 32
+// vector registers keep every band's coefficients and state (wider band lanes
+// measured slower: they need a lane shuffle in more of each step's work).
+// Built without fused multiply-add, which would round differently.
 #include <immintrin.h>
 #include <type_traits>
 
@@ -9,8 +11,6 @@
 #include "plugin/Lanes256.h"
 
 namespace {
-// Full masks stand in for the unmasked forms of some intrinsics, which trip a
-// false uninitialised-value warning in GCC's headers.
 struct Frames512 {
     using Reg = __m512d;
     static constexpr int kFrames = 8;
@@ -23,6 +23,8 @@ struct Frames512 {
     static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
     static Reg Xor(Reg a, Reg b) { return _mm512_xor_pd(a, b); }
     static Reg Abs(Reg a) { return _mm512_andnot_pd(_mm512_set1_pd(-0.0), a); }
+    // The full mask stands in for the unmasked form, which trips a false
+    // uninitialised-value warning in GCC's headers.
     static Reg Max(Reg a, Reg b) { return _mm512_maskz_max_pd(0xFF, a, b); }
     // Eight frames of left and of right to (left, right) pairs and back.
     static void Interleave(Reg l, Reg r, double* pairs)
@@ -49,43 +51,10 @@ struct Frames512 {
     }
 };
 
-struct Lanes512 {
-    using Reg = __m512d;
-    using Mask = __mmask8;
-    static constexpr int kBands = 4;
-    static constexpr __mmask8 kAll = 0xFF;
-    static constexpr __mmask8 kPair = 0x3;
-
-    static Reg Load(const double* p) { return _mm512_loadu_pd(p); }
-    static void Store(double* p, Reg v) { _mm512_storeu_pd(p, v); }
-    static Reg Zero() { return _mm512_setzero_pd(); }
-    static Reg Set1(double v) { return _mm512_set1_pd(v); }
-    static Reg Mul(Reg a, Reg b) { return _mm512_mul_pd(a, b); }
-    static Reg Add(Reg a, Reg b) { return _mm512_add_pd(a, b); }
-    static Reg Sub(Reg a, Reg b) { return _mm512_sub_pd(a, b); }
-    // [input, lane pairs 0 to 2 of y]: lanes 6 and 7 of the broadcast input,
-    // then lanes 0 to 5 of y.
-    static Reg Feed(Reg y, __m128d input)
-    {
-        const __m512i low = _mm512_castpd_si512(_mm512_maskz_broadcast_f64x2(kAll, input));
-        return _mm512_castsi512_pd(_mm512_maskz_alignr_epi64(kAll, _mm512_castpd_si512(y), low, 6));
-    }
-    template <int kBand>
-    static __m128d Pair(Reg v)
-    {
-        return _mm512_maskz_extractf64x2_pd(kPair, v, kBand);
-    }
-    static Mask Between(Reg band, Reg lo, Reg hi)
-    {
-        return _mm512_cmp_pd_mask(band, lo, _CMP_GE_OQ) & _mm512_cmp_pd_mask(band, hi, _CMP_LE_OQ);
-    }
-    static Reg Select(Mask m, Reg a, Reg b) { return _mm512_mask_blend_pd(m, b, a); }
-};
-
 struct Avx512Kernel {
     using Frames = Frames512;
     template <int kBandCount>
-    using Bands = std::conditional_t<(kBandCount <= 2), Lanes128, std::conditional_t<(kBandCount <= 4), Lanes256, Lanes512>>;
+    using Bands = std::conditional_t<(kBandCount <= 2), Lanes128, Lanes256>;
 };
 } // namespace
 
