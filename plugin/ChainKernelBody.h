@@ -5,7 +5,7 @@
 // A call works through the frames in stretches: input gain for a stretch of
 // frames, the band chain over them, then polarity, output gain, mix, flush,
 // bypasses and peaks. The first and last passes run across frames, a whole
-// register of frames of one channel at a time.
+// register of frames of each channel at a time.
 //
 // In the band chain the active bands form a pipeline: in one step band k
 // works on frame s - k, so every band advances at once and a step needs only
@@ -21,7 +21,9 @@
 // others move up one pair), Pair<k> (lane pair k), Between (lanes whose band
 // index lies in a range), Select.
 // Frames (F): Reg, kFrames, Load, Store, Set1, Zero, Mul, Add, Xor, Abs, Max,
-// Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0).
+// Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0),
+// Interleave and Deinterleave (left and right registers to and from the
+// chain's (left, right) pairs).
 #pragma once
 
 #include <emmintrin.h>
