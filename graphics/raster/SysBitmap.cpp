@@ -1,13 +1,26 @@
 #include "graphics/raster/SysBitmap.h"
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
+#include <new>
 
 namespace {
 
 constexpr size_t kAlignment = 64;
 constexpr int64_t kMaxBytes = std::numeric_limits<int32_t>::max() - 64;
+
+// Aligned storage through the aligned forms of operator new and delete, which
+// every C++17 runtime has (the Windows C runtime has no aligned_alloc).
+uint32_t* AllocateAligned(size_t bytes)
+{
+    return static_cast<uint32_t*>(::operator new(bytes, std::align_val_t(kAlignment), std::nothrow));
+}
+
+void FreeAligned(uint32_t* pixels)
+{
+    ::operator delete(pixels, std::align_val_t(kAlignment));
+}
 
 } // namespace
 
@@ -18,7 +31,7 @@ SysBitmap::SysBitmap(int32_t w, int32_t h)
 
 SysBitmap::~SysBitmap()
 {
-    std::free(pixels);
+    FreeAligned(pixels);
 }
 
 bool SysBitmap::Resize(int32_t w, int32_t h)
@@ -39,7 +52,7 @@ bool SysBitmap::Resize(int32_t w, int32_t h)
 
 void SysBitmap::Allocate(int32_t w, int32_t h)
 {
-    std::free(pixels);
+    FreeAligned(pixels);
     pixels = nullptr;
     allocatedWidth = 0;
     allocatedHeight = 0;
@@ -50,7 +63,7 @@ void SysBitmap::Allocate(int32_t w, int32_t h)
         return;
     const int64_t bytes = rowPixels * 4 * h;
     const size_t rounded = (static_cast<size_t>(bytes) + kAlignment - 1) & ~(kAlignment - 1);
-    pixels = static_cast<uint32_t*>(std::aligned_alloc(kAlignment, rounded));
+    pixels = AllocateAligned(rounded);
     if (pixels) {
         allocatedWidth = static_cast<int32_t>(rowPixels);
         allocatedHeight = h;
