@@ -11,28 +11,12 @@
 
 #include "graphics/raster/FontCache.h"
 #include "graphics/raster/MemBitmap.h"
-#include "graphics/raster/RasterFill.h"
-#include "graphics/raster/RasterFont.h"
+#include "graphics/x11/MenuPanel.h"
+#include "graphics/x11/X11PutBitmap.h"
 
 namespace {
-// Geometry of a menu window, in pixels.
-constexpr int kBorder = 1;
-constexpr int kCheckColumn = 22;
-constexpr int kArrowColumn = 20;
-constexpr int kItemPadding = 6;
-constexpr int kSeparatorHeight = 7;
-constexpr int kMinimumWidth = 80;
 constexpr int kSubmenuOverlap = 3;
-
-constexpr uint32_t kBackground = 0xFFF2F2F2u;
-constexpr uint32_t kFrame = 0xFF8C8C8Cu;
-constexpr uint32_t kSeparatorLine = 0xFFC8C8C8u;
-constexpr uint32_t kText = 0xFF000000u;
-constexpr uint32_t kGreyedText = 0xFF9A9A9Au;
-constexpr uint32_t kHighlight = 0xFF3366CCu;
-constexpr uint32_t kHighlightText = 0xFFFFFFFFu;
-constexpr uint32_t kHighlightGreyedText = 0xFFB4C3E6u;
-
+constexpr uint32_t kBackgroundPixel = 0xF2F2F2u;
 constexpr int kTickMs = 40;
 constexpr int kGrabAttempts = 25;
 constexpr int kGrabRetryMs = 20;
@@ -59,16 +43,6 @@ ReplyPtr<Reply> Owned(Reply* reply)
     return ReplyPtr<Reply>(reply, &std::free);
 }
 
-bool Selectable(const MenuItem& item)
-{
-    return (item.flags & PopupMenu::kSeparator) == 0;
-}
-
-bool Choosable(const MenuItem& item)
-{
-    return (item.flags & (PopupMenu::kSeparator | PopupMenu::kGreyed | PopupMenu::kDisabled)) == 0 && !item.submenu;
-}
-
 // Places a box of size w x h at (x, y) inside the screen; when it does not
 // fit below, flipY is tried as its bottom edge.
 PixelRect Placed(int x, int y, int w, int h, int flipY, int screenW, int screenH)
@@ -82,11 +56,11 @@ PixelRect Placed(int x, int y, int w, int h, int flipY, int screenW, int screenH
 
 // One open menu window.
 struct Level {
-    PopupMenu* menu = nullptr;
+    explicit Level(const MenuPanel& panel) : panel(panel) {}
+
+    MenuPanel panel;
     xcb_window_t window = XCB_NONE;
-    PixelRect bounds;                // on the screen
-    std::vector<PixelRect> items;    // in the window
-    std::vector<std::string> labels; // as shown
+    PixelRect bounds; // on the screen
     int highlighted = -1;
     int openedFrom = -1; // item of the previous level that opened this one
 };
@@ -151,47 +125,16 @@ private:
         return reply ? reply->atom : XCB_NONE;
     }
 
-    int LabelWidth(const std::string& label) const
-    {
-        PixelRect measured{0, 0, 0, 0};
-        font->DrawString(nullptr, label.c_str(), -1, &measured, kTextCalcRect | kTextSingleLine);
-        return measured.right;
-    }
-
-    // Lays the items out and returns the window's size.
-    void Layout(Level& level)
-    {
-        const PopupMenu& menu = *level.menu;
-        const int itemHeight = std::max(16, font->LineHeight() + kItemPadding);
-        int width = kMinimumWidth;
-        int y = kBorder;
-        for (int i = 0; i < menu.ItemCount(); ++i) {
-            level.labels.push_back(menu.ItemLabel(i));
-            const bool separator = !Selectable(menu.items[static_cast<std::size_t>(i)]);
-            const int height = separator ? kSeparatorHeight : itemHeight;
-            level.items.push_back({kBorder, y, 0, y + height});
-            y += height;
-            if (!separator)
-                width = std::max(width, kCheckColumn + LabelWidth(level.labels.back()) + kItemPadding + kArrowColumn);
-        }
-        width = std::min(width + 2 * kBorder, static_cast<int>(screen->width_in_pixels));
-        for (PixelRect& item : level.items)
-            item.right = width - kBorder;
-        level.bounds = {0, 0, width, std::min(y + kBorder, static_cast<int>(screen->height_in_pixels))};
-    }
-
     bool OpenLevel(PopupMenu& menu, int x, int y, int flipY, int openedFrom)
     {
         if (menu.items.empty())
             return false;
-        Level level;
-        level.menu = &menu;
+        Level level(MenuPanel(menu, font, screen->width_in_pixels, screen->height_in_pixels));
         level.openedFrom = openedFrom;
-        Layout(level);
-        level.bounds = Placed(x, y, level.bounds.Width(), level.bounds.Height(), flipY, screen->width_in_pixels,
+        level.bounds = Placed(x, y, level.panel.Width(), level.panel.Height(), flipY, screen->width_in_pixels,
                               screen->height_in_pixels);
         level.window = xcb_generate_id(conn);
-        const uint32_t values[] = {kBackground & 0xFFFFFFu, 1, 1,
+        const uint32_t values[] = {kBackgroundPixel, 1, 1,
                                    XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS |
                                        XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION |
                                        XCB_EVENT_MASK_KEY_PRESS};
@@ -271,85 +214,9 @@ private:
     // Paints a level into a bitmap and puts it on its window.
     void Paint(const Level& level)
     {
-        MemBitmap bitmap(level.bounds.Width(), level.bounds.Height());
-        if (!bitmap.Pixels())
-            return;
-        const int w = bitmap.Width();
-        const int h = bitmap.Height();
-        RasterFill(&bitmap, 0, 0, w, h, kFrame, 1.0f, kModeCopy);
-        RasterFill(&bitmap, kBorder, kBorder, w - 2 * kBorder, h - 2 * kBorder, kBackground, 1.0f, kModeCopy);
-        const uint32_t previousColour = font->TextColour();
-        for (int i = 0; i < level.menu->ItemCount(); ++i)
-            PaintItem(bitmap, level, i);
-        font->SetTextColour(previousColour);
-        PutBitmap(level.window, bitmap);
-    }
-
-    void PaintItem(MemBitmap& bitmap, const Level& level, int i)
-    {
-        const MenuItem& item = level.menu->items[static_cast<std::size_t>(i)];
-        const PixelRect& box = level.items[static_cast<std::size_t>(i)];
-        if (!Selectable(item)) {
-            RasterFill(&bitmap, box.left + 3, (box.top + box.bottom) / 2, box.Width() - 6, 1, kSeparatorLine, 1.0f,
-                       kModeCopy);
-            return;
-        }
-        const bool lit = i == level.highlighted;
-        const bool greyed = (item.flags & PopupMenu::kGreyed) != 0;
-        if (lit)
-            RasterFill(&bitmap, box.left, box.top, box.Width(), box.Height(), kHighlight, 1.0f, kModeCopy);
-        const uint32_t ink = lit ? (greyed ? kHighlightGreyedText : kHighlightText) : (greyed ? kGreyedText : kText);
-        if (item.flags & PopupMenu::kChecked)
-            PaintCheckMark(bitmap, box, ink);
-        if (item.submenu)
-            PaintArrow(bitmap, box, ink);
-        font->SetTextColour(ink);
-        PixelRect text{box.left + kCheckColumn, box.top, box.right - kArrowColumn, box.bottom};
-        font->DrawString(&bitmap, level.labels[static_cast<std::size_t>(i)].c_str(), -1, &text,
-                         kTextVCentre | kTextSingleLine);
-    }
-
-    // A tick: a short stroke down-right, then a long one up-right, 2 pixels thick.
-    static void PaintCheckMark(MemBitmap& bitmap, const PixelRect& box, uint32_t ink)
-    {
-        const int x = box.left + 6;
-        const int y = (box.top + box.bottom) / 2;
-        for (int i = 0; i < 4; ++i)
-            RasterFill(&bitmap, x + i, y - 1 + i, 1, 3, ink, 1.0f, kModeCopy);
-        for (int i = 0; i < 7; ++i)
-            RasterFill(&bitmap, x + 4 + i, y + 1 - i, 1, 3, ink, 1.0f, kModeCopy);
-    }
-
-    // A small triangle pointing right at the item's right end.
-    static void PaintArrow(MemBitmap& bitmap, const PixelRect& box, uint32_t ink)
-    {
-        const int x = box.right - kArrowColumn + 8;
-        const int y = (box.top + box.bottom) / 2;
-        for (int i = 0; i < 4; ++i)
-            RasterFill(&bitmap, x + i, y - 3 + i, 1, 7 - 2 * i, ink, 1.0f, kModeCopy);
-    }
-
-    // Puts the bitmap on the window in strips that fit a request. The
-    // server's 32-bit pixels are the bitmap's own (LSB first) or byte-swapped.
-    void PutBitmap(xcb_window_t window, const MemBitmap& bitmap)
-    {
-        const int span = bitmap.RowSpan();
-        const uint32_t maxBytes = xcb_get_maximum_request_length(conn) * 4u;
-        const int rowsPerPut = std::max(1, static_cast<int>((maxBytes - 64) / (static_cast<uint32_t>(span) * 4u)));
-        const bool swap = xcb_get_setup(conn)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST;
-        std::vector<uint32_t> strip;
-        for (int top = 0; top < bitmap.Height(); top += rowsPerPut) {
-            const int rows = std::min(rowsPerPut, bitmap.Height() - top);
-            const uint32_t* first = bitmap.Pixels() + static_cast<std::size_t>(top) * static_cast<std::size_t>(span);
-            strip.assign(first, first + static_cast<std::size_t>(rows) * static_cast<std::size_t>(span));
-            if (swap)
-                for (uint32_t& pixel : strip)
-                    pixel = __builtin_bswap32(pixel);
-            xcb_put_image(conn, XCB_IMAGE_FORMAT_Z_PIXMAP, window, gc, static_cast<uint16_t>(span),
-                          static_cast<uint16_t>(rows), 0, static_cast<int16_t>(top), 0, screen->root_depth,
-                          static_cast<uint32_t>(strip.size() * 4), reinterpret_cast<const uint8_t*>(strip.data()));
-        }
-        xcb_flush(conn);
+        MemBitmap bitmap(level.panel.Width(), level.panel.Height());
+        level.panel.Paint(bitmap, level.highlighted);
+        X11PutBitmap(conn, level.window, gc, screen->root_depth, bitmap, {0, 0, bitmap.Width(), bitmap.Height()});
     }
 
     // The level and item at a screen position; item -1 over a frame or a
@@ -358,13 +225,8 @@ private:
     {
         for (int depth = static_cast<int>(levels.size()) - 1; depth >= 0; --depth) {
             const Level& level = levels[static_cast<std::size_t>(depth)];
-            if (!level.bounds.Contains(x, y))
-                continue;
-            for (int i = 0; i < level.menu->ItemCount(); ++i)
-                if (level.items[static_cast<std::size_t>(i)].Contains(x - level.bounds.left, y - level.bounds.top) &&
-                    Selectable(level.menu->items[static_cast<std::size_t>(i)]))
-                    return {depth, i};
-            return {depth, -1};
+            if (level.bounds.Contains(x, y))
+                return {depth, level.panel.ItemAt(x - level.bounds.left, y - level.bounds.top)};
         }
         return {-1, -1};
     }
@@ -388,13 +250,13 @@ private:
         Highlight(depth, item);
         if (item < 0)
             return;
-        MenuItem& entry = levels[depth].menu->items[static_cast<std::size_t>(item)];
+        MenuItem& entry = levels[depth].panel.Menu().items[static_cast<std::size_t>(item)];
         const bool enabled = (entry.flags & (PopupMenu::kGreyed | PopupMenu::kDisabled)) == 0;
         if (!entry.submenu || !enabled || levels.size() > depth + 1)
             return;
         const PixelRect parent = levels[depth].bounds;
-        const PixelRect box = levels[depth].items[static_cast<std::size_t>(item)];
-        const int top = parent.top + box.top - kBorder;
+        const PixelRect box = levels[depth].panel.ItemRect(item);
+        const int top = parent.top + box.top - MenuPanel::kBorder;
         if (!OpenLevel(*entry.submenu, parent.right - kSubmenuOverlap, top, top + box.Height(), item))
             return;
         Level& opened = levels.back();
@@ -410,11 +272,11 @@ private:
 
     void Choose(std::size_t depth, int item)
     {
-        Level& level = levels[depth];
-        if (item < 0 || !Choosable(level.menu->items[static_cast<std::size_t>(item)]))
+        PopupMenu& menu = levels[depth].panel.Menu();
+        if (item < 0 || !MenuPanel::Choosable(menu.items[static_cast<std::size_t>(item)]))
             return;
-        level.menu->chosenItem = item;
-        chosen = level.menu;
+        menu.chosenItem = item;
+        chosen = &menu;
         done = true;
     }
 
@@ -423,11 +285,12 @@ private:
     void Step(std::size_t depth, int direction)
     {
         const Level& level = levels[depth];
-        const int count = level.menu->ItemCount();
+        const PopupMenu& menu = level.panel.Menu();
+        const int count = menu.ItemCount();
         int item = level.highlighted < 0 ? (direction > 0 ? -1 : count) : level.highlighted;
         for (int tried = 0; tried < count; ++tried) {
             item = (item + direction + count) % count;
-            if (Selectable(level.menu->items[static_cast<std::size_t>(item)])) {
+            if (MenuPanel::Selectable(menu.items[static_cast<std::size_t>(item)])) {
                 CloseBelow(depth);
                 Highlight(depth, item);
                 return;
@@ -443,7 +306,7 @@ private:
         if (key == kKeyUp || key == kKeyDown)
             Step(depth, key == kKeyDown ? 1 : -1);
         else if ((key == kKeyRight || key == kKeyReturn || key == kKeyPadEnter) && item >= 0 &&
-                 levels[depth].menu->items[static_cast<std::size_t>(item)].submenu)
+                 levels[depth].panel.Menu().items[static_cast<std::size_t>(item)].submenu)
             Enter(depth, item, true);
         else if (key == kKeyReturn || key == kKeyPadEnter)
             Choose(depth, item);
@@ -587,16 +450,6 @@ const xcb_screen_t* ScreenOf(xcb_connection_t* conn, xcb_window_t window)
     return nullptr;
 }
 
-// Whether the server keeps the root depth in 32-bit pixels, as the menu
-// bitmaps are.
-bool ThirtyTwoBitPixels(xcb_connection_t* conn, uint8_t depth)
-{
-    const xcb_setup_t* setup = xcb_get_setup(conn);
-    for (xcb_format_iterator_t it = xcb_setup_pixmap_formats_iterator(setup); it.rem; xcb_format_next(&it))
-        if (it.data->depth == depth)
-            return it.data->bits_per_pixel == 32;
-    return false;
-}
 } // namespace
 
 X11PopupMenu::X11PopupMenu(xcb_connection_t* conn, xcb_window_t relativeTo) : conn(conn), relativeTo(relativeTo) {}
@@ -606,7 +459,7 @@ PopupMenu* X11PopupMenu::Show(PopupMenu& menu, const PixelRect& anchor)
     if (!conn || xcb_connection_has_error(conn) || menu.items.empty())
         return nullptr;
     const xcb_screen_t* screen = ScreenOf(conn, relativeTo);
-    if (!screen || !ThirtyTwoBitPixels(conn, screen->root_depth))
+    if (!screen || !X11HasThirtyTwoBitPixels(conn, screen->root_depth))
         return nullptr;
     auto below = Owned(xcb_translate_coordinates_reply(
         conn,
