@@ -1,10 +1,6 @@
 #include "graphics/headless/GraphicsHeadless.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
-
-#include <climits>
-
+#include "graphics/ModuleFolders.h"
 #include "graphics/raster/PlatformImage.h"
 #include "graphics/raster/RasterBlit.h"
 
@@ -12,16 +8,10 @@ namespace {
 constexpr int kAnswerYes = 6;
 constexpr int kMessageYesNo = 4;
 
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 bool HasExtension(const std::string& path)
 {
     const std::size_t dot = path.rfind('.');
-    return dot != std::string::npos && dot > path.rfind('/') + 1;
+    return dot != std::string::npos && dot > path.find_last_of("/\\") + 1;
 }
 
 std::string FirstWord(const char* words)
@@ -97,16 +87,12 @@ void GraphicsHeadless::OpenTextEntry(Control* control, const TextStyle& style, c
 
 void GraphicsHeadless::HostFolder(std::string& out)
 {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    out = n > 0 ? FolderOf(std::string(path, static_cast<std::size_t>(n))) : std::string();
+    out = HostProgramFolder();
 }
 
 void GraphicsHeadless::ModuleFolder(std::string& out)
 {
-    Dl_info info{};
-    const bool found = dladdr(reinterpret_cast<void*>(&LeftButton), &info) != 0 && info.dli_fname;
-    out = found ? FolderOf(info.dli_fname) : std::string();
+    out = PluginModuleFolder();
 }
 
 void GraphicsHeadless::DesktopFolder(std::string& out)
@@ -145,7 +131,7 @@ void GraphicsHeadless::ChooseFile(std::string& outPath, int action, std::string&
     const std::string defaultExtension = FirstWord(extensions);
     if (action == kFileSave && !HasExtension(chosen) && !defaultExtension.empty())
         chosen += "." + defaultExtension;
-    inOutFolder = FolderOf(chosen);
+    inOutFolder = FolderOfPath(chosen);
     outPath = chosen;
 }
 

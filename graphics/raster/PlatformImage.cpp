@@ -1,11 +1,10 @@
 #include "graphics/raster/PlatformImage.h"
 
-#include <strings.h>
-
+#include <cctype>
 #include <cstring>
 
 #include "graphics/raster/PngDecoder.h"
-#include "resources/EmbeddedResources.h"
+#include "resources/ModuleResource.h"
 #include "resources/ResourceIds.h"
 
 bool HasPngExtension(const char* fileName)
@@ -13,15 +12,22 @@ bool HasPngExtension(const char* fileName)
     if (!fileName)
         return false;
     const char* dot = std::strrchr(fileName, '.');
-    return dot && strcasecmp(dot + 1, "png") == 0;
+    if (!dot)
+        return false;
+    const char* extension = dot + 1;
+    const char* png = "png";
+    for (; *png; ++extension, ++png)
+        if (std::tolower(static_cast<unsigned char>(*extension)) != *png)
+            return false;
+    return *extension == '\0';
 }
 
 std::unique_ptr<RasterBitmap> LoadPlatformImage(int32_t resourceId, const char* fileName)
 {
     if (!HasPngExtension(fileName))
         return nullptr;
-    const EmbeddedResource* resource = FindEmbeddedResource(kPngResourceType, resourceId);
-    if (!resource || resource->size <= 7)
+    const ResourceBytes resource = FindModuleResource(kPngResourceType, resourceId);
+    if (!resource.data || resource.size <= 7)
         return nullptr;
-    return DecodePng(resource->data, resource->size);
+    return DecodePng(resource.data, resource.size);
 }

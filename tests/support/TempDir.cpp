@@ -1,15 +1,21 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sondrel-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()))
-        path = pattern;
+    std::random_device seed;
+    std::mt19937 pick(seed());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+        const std::filesystem::path candidate = base / ("sondrel-test-" + std::to_string(pick()));
+        std::error_code error;
+        if (std::filesystem::create_directory(candidate, error))
+            path = candidate.generic_string();
+    }
 }
 
 TempDir::~TempDir()

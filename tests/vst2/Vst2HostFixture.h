@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,10 @@ constexpr int kOutputGain = 33;
 constexpr int kBypass = 34;
 constexpr int kMix = 38;
 constexpr int kProgramChunkSize = 8 + kParams * 8;
+// A request argument far beyond every index: past the 32-bit range where the
+// pointer-sized argument reaches that far (64-bit hosts), else its largest value.
+constexpr VstIntPtr kHugeArgument =
+    sizeof(VstIntPtr) > 4 ? static_cast<VstIntPtr>(int64_t{1} << 40) : VstIntPtr{INT32_MAX};
 } // namespace SondrelVst2
 
 // Loads the built plug-in through the test host and opens it; throws when it cannot.

@@ -168,7 +168,7 @@ TEST_F(Vst2HostTest, BadSampleRatesAndBlockSizesAreIgnored)
     host->Dispatch(effSetSampleRate, 0, 0, nullptr, std::nanf(""));
     host->Dispatch(effSetSampleRate, 0, 0, nullptr, -44100.0f);
     host->Dispatch(effSetSampleRate, 0, 0, nullptr, 0.0f);
-    for (VstIntPtr bad : {VstIntPtr{0}, VstIntPtr{-1}, VstIntPtr{1} << 40, VstIntPtr{INT32_MAX}})
+    for (VstIntPtr bad : {VstIntPtr{0}, VstIntPtr{-1}, kHugeArgument, VstIntPtr{INT32_MAX}})
         host->Dispatch(effSetBlockSize, 0, bad);
     const StereoSignal signal(512);
     Buffers<double> in = Input<double>(signal), out(2, 512);

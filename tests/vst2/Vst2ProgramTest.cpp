@@ -31,7 +31,7 @@ TEST_F(Vst2HostTest, SetProgramRecallsItsValues)
 TEST_F(Vst2HostTest, SetProgramIgnoresIndicesOutsideTheList)
 {
     host->SetProgram(2);
-    for (VstIntPtr bad : {VstIntPtr{-1}, VstIntPtr{kPrograms}, VstIntPtr{1} << 40})
+    for (VstIntPtr bad : {VstIntPtr{-1}, VstIntPtr{kPrograms}, kHugeArgument})
         EXPECT_EQ(host->Dispatch(effSetProgram, 0, bad), 0);
     EXPECT_EQ(host->Program(), 2);
 }

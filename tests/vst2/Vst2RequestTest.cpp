@@ -32,7 +32,7 @@ TEST_F(Vst2HostTest, OutOfRangeIndicesReturnZeroAndWriteNothing)
             EXPECT_EQ(buffer, before) << "opcode " << request.opcode << " index " << index;
         }
     }
-    for (VstIntPtr value : {VstIntPtr{-1}, VstIntPtr{kParams}, VstIntPtr{1} << 40}) {
+    for (VstIntPtr value : {VstIntPtr{-1}, VstIntPtr{kParams}, kHugeArgument}) {
         char text[64] = {};
         EXPECT_EQ(host->Dispatch(effVendorSpecific, 7, value, text, 0.5f), 0);
         EXPECT_EQ(host->Dispatch(effVendorSpecific, 8, value), 0);

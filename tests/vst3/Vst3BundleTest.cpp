@@ -44,9 +44,16 @@ protected:
 
 TEST_F(Vst3Bundle, ExportsOnlyTheModuleEntryPoints)
 {
-    for (const char* name : {"GetPluginFactory", "ModuleEntry", "ModuleExit", "InitDll", "ExitDll"})
+#if defined(_WIN32)
+    const char* const exported[] = {"GetPluginFactory", "InitDll", "ExitDll"};
+    const char* const hidden[] = {"GetPluginFactory@0", "_GetPluginFactory@0", "ModuleEntry", "ModuleExit", "main"};
+#else
+    const char* const exported[] = {"GetPluginFactory", "ModuleEntry", "ModuleExit", "InitDll", "ExitDll"};
+    const char* const hidden[] = {"_Z20AcquirePluginFactoryv", "_ZN10Vst3Plugin7processERN4Vst311ProcessDataE", "main"};
+#endif
+    for (const char* name : exported)
         EXPECT_NE(module->Symbol(name), nullptr) << name;
-    for (const char* name : {"_Z20AcquirePluginFactoryv", "_ZN10Vst3Plugin7processERN4Vst311ProcessDataE", "main"})
+    for (const char* name : hidden)
         EXPECT_EQ(module->Symbol(name), nullptr) << name;
     auto initDll = reinterpret_cast<bool (*)()>(module->Symbol("InitDll"));
     auto exitDll = reinterpret_cast<bool (*)()>(module->Symbol("ExitDll"));

@@ -1,6 +1,7 @@
 // The interface ids, the class id and the module's class factory.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "adapters/vst3/Vst3Factory.h"
@@ -16,23 +17,36 @@ std::vector<uint8_t> Bytes(const Uid& uid)
 {
     return std::vector<uint8_t>(uid.bytes, uid.bytes + 16);
 }
+
+// The stored bytes of an id written as four 32-bit words: word by word
+// big-endian on Linux; on Windows the COM layout, whose first 32-bit and two
+// 16-bit fields are little-endian.
+std::vector<uint8_t> Stored(std::vector<uint8_t> words)
+{
+#if defined(_WIN32)
+    std::reverse(words.begin(), words.begin() + 4);
+    std::reverse(words.begin() + 4, words.begin() + 6);
+    std::reverse(words.begin() + 6, words.begin() + 8);
+#endif
+    return words;
+}
 } // namespace
 
-TEST(Vst3Ids, InterfaceIdsAreStoredWordByWordBigEndianOnLinux)
+TEST(Vst3Ids, InterfaceIdsAreStoredInThePlatformsLayout)
 {
     EXPECT_EQ(Bytes(FUnknown::kIid),
               (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46}));
-    EXPECT_EQ(Bytes(IComponent::kIid), (std::vector<uint8_t>{0xE8, 0x31, 0xFF, 0x31, 0xF2, 0xD5, 0x43, 0x01, 0x92,
-                                                             0x8E, 0xBB, 0xEE, 0x25, 0x69, 0x78, 0x02}));
-    EXPECT_EQ(Bytes(IUnitInfo::kIid), (std::vector<uint8_t>{0x3D, 0x4B, 0xD6, 0xB5, 0x91, 0x3A, 0x4F, 0xD2, 0xA8,
-                                                            0x86, 0xE7, 0x68, 0xA5, 0xEB, 0x92, 0xC1}));
+    EXPECT_EQ(Bytes(IComponent::kIid), Stored({0xE8, 0x31, 0xFF, 0x31, 0xF2, 0xD5, 0x43, 0x01, 0x92, 0x8E, 0xBB,
+                                               0xEE, 0x25, 0x69, 0x78, 0x02}));
+    EXPECT_EQ(Bytes(IUnitInfo::kIid), Stored({0x3D, 0x4B, 0xD6, 0xB5, 0x91, 0x3A, 0x4F, 0xD2, 0xA8, 0x86, 0xE7,
+                                              0x68, 0xA5, 0xEB, 0x92, 0xC1}));
 }
 
 TEST(Vst3Ids, ClassIdEndsWithTheMakerAndPluginCodes)
 {
     // Written as words F2AEE70D 00DE4F4E 'Mwkh' 'Qrvn': the same 32-digit text on every platform.
-    EXPECT_EQ(Bytes(EffectClassId()), (std::vector<uint8_t>{0xF2, 0xAE, 0xE7, 0x0D, 0x00, 0xDE, 0x4F, 0x4E, 'M', 'w',
-                                                            'k', 'h', 'Q', 'r', 'v', 'n'}));
+    EXPECT_EQ(Bytes(EffectClassId()),
+              Stored({0xF2, 0xAE, 0xE7, 0x0D, 0x00, 0xDE, 0x4F, 0x4E, 'M', 'w', 'k', 'h', 'Q', 'r', 'v', 'n'}));
 }
 
 TEST(Vst3Factory, DescribesTheVendorAndOneEffectClass)

@@ -11,8 +11,8 @@ std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::str
         trimmed.pop_back();
     if (EndsWith(trimmed, ".vst3"))
         return OpenVst3Engine(trimmed, error);
-    if (EndsWith(trimmed, ".so"))
+    if (EndsWith(trimmed, ".so") || EndsWith(trimmed, ".dll"))
         return OpenVst2Engine(trimmed, error);
-    error = "cannot tell the plug-in format of " + path + ": expected a VST 2.4 .so or a .vst3 bundle";
+    error = "cannot tell the plug-in format of " + path + ": expected a VST 2.4 .so or .dll or a .vst3 bundle";
     return nullptr;
 }

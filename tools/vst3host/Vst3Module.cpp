@@ -1,10 +1,7 @@
 #include "tools/vst3host/Vst3Module.h"
 
-#include <dlfcn.h>
-#include <sys/stat.h>
-#include <sys/utsname.h>
-
 #include <cstring>
+#include <filesystem>
 
 using namespace Vst3;
 
@@ -13,15 +10,15 @@ namespace Vst3Host {
 namespace {
 bool IsDirectory(const std::string& path)
 {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code ignored;
+    return std::filesystem::is_directory(path, ignored);
 }
 
 std::string Stem(std::string path)
 {
-    while (!path.empty() && path.back() == '/')
+    while (!path.empty() && (path.back() == '/' || path.back() == '\\'))
         path.pop_back();
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of("/\\");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
@@ -30,30 +27,25 @@ std::string Stem(std::string path)
 
 std::string BundleBinaryPath(const std::string& bundlePath)
 {
-    utsname machine{};
-    uname(&machine);
-    return bundlePath + "/Contents/" + machine.machine + "-linux/" + Stem(bundlePath) + ".so";
+    return bundlePath + "/Contents/" + BundleMachineFolder() + "/" + Stem(bundlePath) + BundleBinarySuffix();
 }
 
 std::unique_ptr<Vst3Module> Vst3Module::Load(const std::string& path, std::string& error)
 {
     const std::string binary = IsDirectory(path) ? BundleBinaryPath(path) : path;
     std::unique_ptr<Vst3Module> module(new Vst3Module());
-    module->library = dlopen(binary.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!module->library) {
-        const char* reason = dlerror();
-        error = "cannot load " + binary + ": " + (reason ? reason : "unknown error");
+    if (!module->library.Load(binary, error))
         return nullptr;
-    }
-    auto entry = reinterpret_cast<bool (*)(void*)>(module->Symbol("ModuleEntry"));
-    module->moduleExit = reinterpret_cast<bool (*)()>(module->Symbol("ModuleExit"));
+    auto linuxEntry = reinterpret_cast<bool (*)(void*)>(module->Symbol("ModuleEntry"));
+    auto windowsEntry = reinterpret_cast<bool (*)()>(module->Symbol("InitDll"));
+    module->moduleExit = reinterpret_cast<bool (*)()>(module->Symbol(linuxEntry ? "ModuleExit" : "ExitDll"));
     auto getFactory = reinterpret_cast<IPluginFactory* (PLUGIN_API*)()>(module->Symbol("GetPluginFactory"));
-    if (!entry || !module->moduleExit || !getFactory) {
-        error = binary + " lacks ModuleEntry, ModuleExit or GetPluginFactory";
+    if (!(linuxEntry || windowsEntry) || !module->moduleExit || !getFactory) {
+        error = binary + " lacks its entry or exit point or GetPluginFactory";
         module->moduleExit = nullptr;
         return nullptr;
     }
-    if (!entry(module->library)) {
+    if (!(linuxEntry ? linuxEntry(module->library.Handle()) : windowsEntry())) {
         error = "the module entry of " + binary + " failed";
         module->moduleExit = nullptr;
         return nullptr;
@@ -71,13 +63,11 @@ Vst3Module::~Vst3Module()
     factory.Reset();
     if (moduleExit)
         moduleExit();
-    if (library)
-        dlclose(library);
 }
 
 void* Vst3Module::Symbol(const char* name) const
 {
-    return library ? dlsym(library, name) : nullptr;
+    return library.Symbol(name);
 }
 
 bool Vst3Module::FindAudioClass(PClassInfo& info) const

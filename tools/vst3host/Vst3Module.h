@@ -4,16 +4,19 @@
 #include <string>
 
 #include "adapters/vst3/abi/Vst3PluginBase.h"
+#include "tools/library/SharedLibrary.h"
 #include "tools/vst3host/HostPtr.h"
 
 namespace Vst3Host {
 
-// The binary inside a bundle: Name.vst3/Contents/<machine>-linux/Name.so.
+// The binary inside a bundle: Name.vst3/Contents/<machine>-linux/Name.so, or
+// Name.vst3/Contents/x86-win/Name.vst3 on Windows.
 std::string BundleBinaryPath(const std::string& bundlePath);
 
-// A loaded VST 3 module, opened the way hosts open it: dlopen, the entry
-// point with the library handle, then the class factory. Unloading releases
-// the factory, calls the exit point and closes the library.
+// A loaded VST 3 module, opened the way hosts open it: the library, its entry
+// point (ModuleEntry with the library handle on Linux, InitDll on Windows),
+// then the class factory. Unloading releases the factory, calls the exit point
+// (ModuleExit, ExitDll) and unloads the library.
 class Vst3Module {
 public:
     // Accepts a bundle folder or the path of the binary itself.
@@ -33,7 +36,7 @@ public:
 private:
     Vst3Module() = default;
 
-    void* library = nullptr;
+    SharedLibrary library;
     bool (*moduleExit)() = nullptr;
     HostPtr<Vst3::IPluginFactory> factory;
 };
