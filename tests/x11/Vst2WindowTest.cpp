@@ -186,6 +186,25 @@ TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
     EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
 }
 
+// Keys the editor does not use reach the host's own window, where its
+// shortcuts live: a key without meaning to the editor, and a letter over the
+// backdrop, which no control takes.
+TEST_F(Vst2WindowTest, UnusedKeysGoOnToTheHostsWindow)
+{
+    constexpr xcb_keysym_t kF5 = 0xffc2;
+    constexpr int kBackdropX = 20, kBackdropY = 400;
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    Click(*window, kBackdropX, kBackdropY);
+    window->Run(milliseconds(100));
+    user->Key(kF5);
+    window->Run(milliseconds(100));
+    EXPECT_EQ(window->Window().KeyPresses(), 1);
+    user->Key('q');
+    window->Run(milliseconds(100));
+    EXPECT_EQ(window->Window().KeyPresses(), 2);
+}
+
 // The X server going away under an open editor: the host's idle calls go on
 // without a crash or a wait, the editor counts as closed, and it opens again
 // on a display that works.
