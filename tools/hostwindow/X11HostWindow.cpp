@@ -41,7 +41,7 @@ std::unique_ptr<X11HostWindow> X11HostWindow::Open(int width, int height, const 
     xcb_connection_t* c = host->connection;
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     host->window = xcb_generate_id(c);
-    const uint32_t values[] = {screen->black_pixel, XCB_EVENT_MASK_STRUCTURE_NOTIFY};
+    const uint32_t values[] = {screen->black_pixel, XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_KEY_PRESS};
     xcb_create_window(c, XCB_COPY_FROM_PARENT, host->window, screen->root, 0, 0, static_cast<uint16_t>(width),
                       static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
                       XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK, values);
@@ -79,6 +79,7 @@ void X11HostWindow::Resize(int width, int height)
 bool X11HostWindow::HandleEvents()
 {
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+        keyPresses += (event->response_type & 0x7f) == XCB_KEY_PRESS ? 1 : 0;
         if ((event->response_type & 0x7f) == XCB_CLIENT_MESSAGE) {
             const auto* message = reinterpret_cast<xcb_client_message_event_t*>(event);
             closeRequested = closeRequested || message->data.data32[0] == deleteWindow;

@@ -23,6 +23,8 @@ public:
     void Resize(int width, int height);
     // Handles the window's own events; true once the user asked to close it.
     bool HandleEvents();
+    // Key presses that reached the window (the host's shortcuts).
+    int KeyPresses() const { return keyPresses; }
 
 private:
     X11HostWindow() = default;
@@ -31,4 +33,5 @@ private:
     xcb_window_t window = XCB_WINDOW_NONE;
     xcb_atom_t deleteWindow = XCB_ATOM_NONE;
     bool closeRequested = false;
+    int keyPresses = 0;
 };
