@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The user's folders the editor offers to plug-in code, each ending in '/'.
+// An empty text means the folder could not be found. (The host's and the
+// module's folders come from graphics/ModuleFolders.h.)
+namespace DesktopFolders {
+
+// The user's home ($HOME, else the password database).
+std::string HomeFolder();
+
+// The user's desktop and documents folders from the XDG user dirs
+// ($XDG_CONFIG_HOME/user-dirs.dirs, default ~/.config/user-dirs.dirs); when
+// not configured: ~/Desktop or ~/Documents when they exist, else the home.
+std::string DesktopFolder();
+std::string DocumentsFolder();
+
+// Where applications keep their data: for the user $XDG_DATA_HOME (default
+// ~/.local/share); for all users the first absolute folder of $XDG_DATA_DIRS
+// (default /usr/local/share).
+std::string AppDataFolder(bool allUsers);
+
+} // namespace DesktopFolders
