@@ -24,14 +24,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 
 # 32-bit Windows hosts may call us on a 4-byte aligned stack: every function
-# realigns before it touches SSE2 data.
-# The maths constants (M_PI) glibc declares by default.
+# realigns before it touches SSE2 data. _USE_MATH_DEFINES declares the maths
+# constants (M_PI) that glibc declares by default.
 set(CMAKE_C_FLAGS_INIT "-mincoming-stack-boundary=2 -D_USE_MATH_DEFINES")
 set(CMAKE_CXX_FLAGS_INIT "-mincoming-stack-boundary=2 -D_USE_MATH_DEFINES")
 set(static_runtime "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${static_runtime}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${static_runtime}")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "${static_runtime}")
+# Release modules ship without their symbol tables.
+set(CMAKE_MODULE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 # FindZLIB looks for the import library first; the static archive is wanted.
 set(ZLIB_LIBRARY /usr/${triple}/lib/libz.a CACHE FILEPATH "zlib for the Windows build")
