@@ -1,45 +1,23 @@
 #!/usr/bin/env bash
-# The editor in a host window under Wine, driven through XTest as a user would:
-#   editor_window_test.sh HOST.exe PLUGIN WORKDIR [LINUX_SONDREL_RENDER]
+# The editor in a host window under Wine, driven through XTest as a user would
+# (run by with_display.sh, which gives it a display and a Wine prefix):
+#   editor_window_test.sh HOST.exe PLUGIN [LINUX_SONDREL_RENDER]
 # HOST.exe is a test host's window mode (sondrel-vst2-window.exe or
-# sondrel-vst3-window.exe); WORKDIR holds a private Wine prefix. With the
-# Linux renderer given, the window is also compared with its editor snapshot.
+# sondrel-vst3-window.exe). With the Linux renderer given, the window is also
+# compared with its editor snapshot.
 set -euo pipefail
 host="$1"
 plugin="$2"
-work="$3"
-render="${4:-}"
+render="${3:-}"
 
-mkdir -p "$work"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=;mshtml="
-run="$work/run.$$"
-rm -rf "$run"
-mkdir -p "$run"
+run="$(mktemp -d)"
+trap 'rm -rf "$run"' EXIT
 
 fail() {
   echo "FAIL: $*"
   for f in "$run"/*.txt; do echo "== $f"; cat "$f"; done
   exit 1
 }
-
-# A display of our own.
-exec 5>"$run/display"
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$run"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
-[ -s "$run/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$run/display")"
-
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
 
 # The value of a "key value" line of a report.
 value() { tr -d '\r' <"$1" | awk -v k="$2" '$1 == k { $1 = ""; sub(/^ /, ""); print; exit }'; }
