@@ -73,12 +73,10 @@ void Param::SetFromNormalised(double n)
     if (std::isnan(n))
         return;
     n = std::fmin(std::fmax(n, 0.0), 1.0);
-    double x = std::pow(n, shape);
-    value = min + x * (max - min);
+    double v = min + std::pow(n, shape) * (max - min);
     if (type != ParamType::Double)
-        value = std::floor(value / step + 0.5) * step;
-    if (value > max)
-        value = max;
+        v = std::floor(v / step + 0.5) * step;
+    value = std::fmin(v, max);
 }
 
 double Param::ToNormalised(double v) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -55,7 +56,8 @@ private:
     const ValueText* FindValueText(double v) const;
 
     ParamType type = ParamType::None;
-    double value = 0.0;
+    // Set under the plug-in's lock, read by the editor's thread without it.
+    std::atomic<double> value{0.0};
     double min = 0.0;
     double max = 1.0;
     double step = 1.0;

@@ -155,6 +155,11 @@ public:
     bool SaveBankFile(const char* path);
     bool LoadProgramFile(const char* path);
     bool LoadBankFile(const char* path);
+    // The same from and into bytes held in memory (the files' whole contents).
+    bool WriteProgramBytes(StateChunk& file);
+    bool WriteBankBytes(StateChunk& file);
+    bool ReadProgramBytes(const StateChunk& file);
+    bool ReadBankBytes(const StateChunk& file);
 
     // Host identification.
     void SetHost(const char* productName, int32_t packedVersion);

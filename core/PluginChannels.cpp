@@ -2,6 +2,7 @@
 #include "core/PluginBase.h"
 
 #include <algorithm>
+#include <immintrin.h>
 
 namespace {
 template <typename Channel>
@@ -25,6 +26,79 @@ void SetConnections(std::vector<std::unique_ptr<Channel>>& channels, int start, 
             *(channel.*slot) = channel.scratch.data();
         }
     }
+}
+
+// Host float samples to doubles and back, two at a time; each conversion is
+// exact (widening) or rounds exactly as a single conversion does (narrowing).
+__m128 LoadTwo(const float* p)
+{
+    return _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
+}
+
+void StoreTwo(float* p, __m128 v)
+{
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v));
+}
+
+void Widen(const float* in, double* out, int frames)
+{
+    int i = 0;
+    for (; i + 2 <= frames; i += 2)
+        _mm_storeu_pd(out + i, _mm_cvtps_pd(LoadTwo(in + i)));
+    for (; i < frames; ++i)
+        out[i] = in[i];
+}
+
+void Narrow(const double* in, float* out, int frames, bool adding)
+{
+    int i = 0;
+    for (; i + 2 <= frames; i += 2) {
+        const __m128 v = _mm_cvtpd_ps(_mm_loadu_pd(in + i));
+        StoreTwo(out + i, adding ? _mm_add_ps(LoadTwo(out + i), v) : v);
+    }
+    for (; i < frames; ++i)
+        out[i] = adding ? out[i] + static_cast<float>(in[i]) : static_cast<float>(in[i]);
+}
+
+// The same four at a time, where the processor has AVX (checked once).
+__attribute__((target("avx"))) void WidenFour(const float* in, double* out, int frames)
+{
+    int i = 0;
+    for (; i + 4 <= frames; i += 4)
+        _mm256_storeu_pd(out + i, _mm256_cvtps_pd(_mm_loadu_ps(in + i)));
+    Widen(in + i, out + i, frames - i);
+}
+
+__attribute__((target("avx"))) void NarrowFour(const double* in, float* out, int frames, bool adding)
+{
+    int i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        const __m128 v = _mm256_cvtpd_ps(_mm256_loadu_pd(in + i));
+        _mm_storeu_ps(out + i, adding ? _mm_add_ps(_mm_loadu_ps(out + i), v) : v);
+    }
+    Narrow(in + i, out + i, frames - i, adding);
+}
+
+bool HasAvx()
+{
+    static const bool avx = __builtin_cpu_supports("avx");
+    return avx;
+}
+
+void WidenSamples(const float* in, double* out, int frames)
+{
+    if (HasAvx())
+        WidenFour(in, out, frames);
+    else
+        Widen(in, out, frames);
+}
+
+void NarrowSamples(const double* in, float* out, int frames, bool adding)
+{
+    if (HasAvx())
+        NarrowFour(in, out, frames, adding);
+    else
+        Narrow(in, out, frames, adding);
 }
 
 void CopyOrSilence(double** inputs, int inputCount, double** outputs, int outputCount, int frames)
@@ -85,8 +159,7 @@ void PluginBase::AttachInputs(int start, int count, float* const* buffers, int f
         InputChannel& channel = *inputChannels[static_cast<std::size_t>(i)];
         if (!channel.connected)
             continue;
-        const float* host = buffers[next++];
-        std::copy(host, host + frames, channel.scratch.begin());
+        WidenSamples(buffers[next++], channel.scratch.data(), frames);
         *channel.source = channel.scratch.data();
     }
 }
@@ -139,10 +212,7 @@ void PluginBase::WriteFloatDestinations(int frames, bool adding)
     for (const auto& channel : outputChannels) {
         if (!channel->connected || !channel->floatDestination)
             continue;
-        const double* src = *channel->destination;
-        float* dst = channel->floatDestination;
-        for (int i = 0; i < frames; ++i)
-            dst[i] = adding ? dst[i] + static_cast<float>(src[i]) : static_cast<float>(src[i]);
+        NarrowSamples(*channel->destination, channel->floatDestination, frames, adding);
     }
 }
 

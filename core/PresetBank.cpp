@@ -76,6 +76,8 @@ bool PluginBase::RecallPreset(int index)
     } else {
         preset.initialised = true;
         NextUserPresetName(preset.name, PresetRecord::kNameSize);
+        // A bank may have left an earlier state behind the cleared flag.
+        preset.chunk.Clear();
         ok = SaveState(preset.chunk);
     }
     if (ok) {

@@ -75,48 +75,59 @@ int ReadNormalisedValues(const StateChunk& file, int pos, int count, std::vector
 
 bool PluginBase::SaveProgramFile(const char* path)
 {
-    if (!path || !path[0])
-        return false;
+    StateChunk file;
+    return path && path[0] && WriteProgramBytes(file) && WriteWholeFile(path, file);
+}
+
+bool PluginBase::WriteProgramBytes(StateChunk& file)
+{
+    file.Clear();
     StateChunk state;
     WriteChunkHeader(state);
     if (!SaveState(state))
         return false;
-    StateChunk file;
-    bool ok = AppendBigEndian32(file, kChunkMagic) &&
-              AppendBigEndian32(file, 52 + state.Size()) &&
-              AppendBigEndian32(file, kProgramChunk) && AppendBigEndian32(file, 1) &&
-              AppendBigEndian32(file, uniqueId) && AppendBigEndian32(file, DecimalVersion(version)) &&
-              AppendBigEndian32(file, ParamCount()) &&
-              AppendProgramName(file, GetPresetName(currentPreset)) &&
-              AppendBigEndian32(file, state.Size()) && file.AppendBytes(state.Data(), state.Size());
-    return ok && WriteWholeFile(path, file);
+    return AppendBigEndian32(file, kChunkMagic) &&
+           AppendBigEndian32(file, 52 + state.Size()) &&
+           AppendBigEndian32(file, kProgramChunk) && AppendBigEndian32(file, 1) &&
+           AppendBigEndian32(file, uniqueId) && AppendBigEndian32(file, DecimalVersion(version)) &&
+           AppendBigEndian32(file, ParamCount()) &&
+           AppendProgramName(file, GetPresetName(currentPreset)) &&
+           AppendBigEndian32(file, state.Size()) && file.AppendBytes(state.Data(), state.Size());
 }
 
 bool PluginBase::SaveBankFile(const char* path)
 {
-    if (!path || !path[0])
-        return false;
+    StateChunk file;
+    return path && path[0] && WriteBankBytes(file) && WriteWholeFile(path, file);
+}
+
+bool PluginBase::WriteBankBytes(StateChunk& file)
+{
+    file.Clear();
     StateChunk bank;
     WriteChunkHeader(bank);
     if (!SerializePresets(bank))
         return false;
-    StateChunk file;
     const char reserved[kBankReservedSize] = {};
-    bool ok = AppendBigEndian32(file, kChunkMagic) &&
-              AppendBigEndian32(file, 152 + bank.Size()) &&
-              AppendBigEndian32(file, kBankChunk) && AppendBigEndian32(file, 2) &&
-              AppendBigEndian32(file, uniqueId) && AppendBigEndian32(file, DecimalVersion(version)) &&
-              AppendBigEndian32(file, PresetCount()) && AppendBigEndian32(file, currentPreset) &&
-              file.AppendBytes(reserved, kBankReservedSize) &&
-              AppendBigEndian32(file, bank.Size()) && file.AppendBytes(bank.Data(), bank.Size());
-    return ok && WriteWholeFile(path, file);
+    return AppendBigEndian32(file, kChunkMagic) &&
+           AppendBigEndian32(file, 152 + bank.Size()) &&
+           AppendBigEndian32(file, kBankChunk) && AppendBigEndian32(file, 2) &&
+           AppendBigEndian32(file, uniqueId) && AppendBigEndian32(file, DecimalVersion(version)) &&
+           AppendBigEndian32(file, PresetCount()) && AppendBigEndian32(file, currentPreset) &&
+           file.AppendBytes(reserved, kBankReservedSize) &&
+           AppendBigEndian32(file, bank.Size()) && file.AppendBytes(bank.Data(), bank.Size());
 }
 
 bool PluginBase::LoadProgramFile(const char* path)
 {
     StateChunk file;
+    return ReadWholeFile(path, file) && ReadProgramBytes(file);
+}
+
+bool PluginBase::ReadProgramBytes(const StateChunk& file)
+{
     FileHeader header;
-    if (!ReadWholeFile(path, file) || !ReadHeader(file, header))
+    if (!ReadHeader(file, header))
         return false;
     if (header.chunkMagic != kChunkMagic || header.formatVersion != 1 || header.pluginId != uniqueId)
         return false;
@@ -149,8 +160,13 @@ bool PluginBase::LoadProgramFile(const char* path)
 bool PluginBase::LoadBankFile(const char* path)
 {
     StateChunk file;
+    return ReadWholeFile(path, file) && ReadBankBytes(file);
+}
+
+bool PluginBase::ReadBankBytes(const StateChunk& file)
+{
     FileHeader header;
-    if (!ReadWholeFile(path, file) || !ReadHeader(file, header))
+    if (!ReadHeader(file, header))
         return false;
     if (header.chunkMagic != kChunkMagic || header.pluginId != uniqueId)
         return false;

@@ -101,8 +101,7 @@ void Control::MarkChanged(bool pushToPlugin)
 
 void Control::MarkDrawn()
 {
-    dirty = redrawRequested;
-    redrawRequested = false;
+    dirty = redrawRequested.exchange(false);
 }
 
 bool Control::NeedsDrawing() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -93,14 +94,16 @@ protected:
     PixelRect targetRect;
     int paramIndex;
     std::vector<AuxParamLink> auxParams;
-    double value = 0.0;
+    // Written by the host's and the audio thread (under the plug-in's lock) as
+    // well as by the editor's thread, which reads them without it: atomic.
+    std::atomic<double> value{0.0};
     double defaultValue = -1.0;
     double clampLow = 0.0;
     double clampHigh = 1.0;
-    bool dirty = true;
+    std::atomic<bool> dirty{true};
     bool hidden = false;
     bool greyed = false;
-    bool redrawRequested = false;
+    std::atomic<bool> redrawRequested{false};
     bool promptDisabled = true;
     bool doubleClickAsPress = false;
     bool hoverWhenGreyed = false;

@@ -11,8 +11,9 @@ bool OverlayControl::Render(Graphics& graphics)
     return Shown() ? BitmapControl::Render(graphics) : true;
 }
 
-void OverlayControl::MarkChanged(bool pushToPlugin)
+// Worked out from the value on every test: preset recalls mark the control
+// changed from other threads, and nothing but the value may be shared with them.
+bool OverlayControl::HitTest(int x, int y)
 {
-    SwitchControl::MarkChanged(pushToPlugin);
-    targetRect = Shown() ? rect : targetArea;
+    return (Shown() ? rect : targetArea).Contains(x, y);
 }

@@ -11,7 +11,7 @@ public:
     OverlayControl(PluginBase* plugin, int x, int y, const ImageStrip& image, const PixelRect& targetArea);
 
     bool Render(Graphics& graphics) override;
-    void MarkChanged(bool pushToPlugin) override;
+    bool HitTest(int x, int y) override;
 
 private:
     bool Shown() const { return value >= 0.5; }

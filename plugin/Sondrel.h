@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "plugin/BandFilter.h"
-#include "plugin/PackedBand.h"
+#include "plugin/ChainKernel.h"
 #include "plugin/PluginAdapter.h"
 #include "plugin/SondrelParams.h"
 
@@ -39,22 +39,22 @@ public:
 
     double MeterLevel(int meter) const { return meterLevels[meter]; }
     const BandFilter& Band(int band) const { return bands[band]; }
+    // The instruction set processing runs on: the fastest one the processor
+    // supports, unless tests or benchmarks pick another (false if unsupported).
+    bool UseSimdPath(SimdPath path);
+    SimdPath ActiveSimdPath() const { return simdPath; }
     // Editor control numbers of the meters (first four) and level readouts.
     void SetMeterControl(int slot, int controlIndex) { meterControls[slot] = controlIndex; }
 
 private:
-    struct BlockSetup;
-
     void DeclareParams();
     void BuildEditor();
     void AddFactoryPresets();
     void ChangeBand(int index);
     void UpdateMeters(const double (&peaks)[kMeterCount], int frames);
-    template <bool kSettled>
-    void ProcessFrames(BlockSetup& block, const double* inL, const double* inR, double* outL, double* outR,
-                       int frames, __m128d (&peaks)[2]);
-    int LoadActiveBands(PackedBand (&active)[SondrelParams::kBands]) const;
-    void StoreActiveBands(const PackedBand (&active)[SondrelParams::kBands], int count);
+    void RunRamped(ChainBlock& block, ChainFrames& run);
+    void LoadChain(ChainBlock& block) const;
+    void StoreChain(const ChainBlock& block);
 
     double inputGainTarget = 0.0;
     double outputGainTarget = 0.0;
@@ -68,4 +68,6 @@ private:
     double sampleRateCache;
     double meterLevels[kMeterCount] = {};
     int32_t meterControls[2 * kMeterCount] = {-1, -1, -1, -1, -1, -1, -1, -1};
+    SimdPath simdPath = FastestSimdPath();
+    ChainKernel kernel = KernelFor(simdPath);
 };

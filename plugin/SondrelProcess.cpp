@@ -2,8 +2,8 @@
 // gain, dry/wet mix and the bypasses, with the meter levels.
 #include "plugin/Sondrel.h"
 
+#include <algorithm>
 #include <cmath>
-#include <emmintrin.h>
 
 #include "graphics/Graphics.h"
 #include "plugin/DenormalGuard.h"
@@ -13,24 +13,8 @@ using namespace SondrelParams;
 namespace {
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr double kMeterFallPerSecond = 0.45;
-
-// A result below 2^-54 in magnitude, subnormal or not finite becomes 0. The
-// test looks at the upper 32 bits h of each lane: ((h + 0x100000) & 0x7FF00000)
-// < 0x3CA00000 means flush.
-inline __m128d Flush(__m128d v)
-{
-    const __m128i bits = _mm_castpd_si128(v);
-    const __m128i exponent = _mm_and_si128(_mm_add_epi32(bits, _mm_set1_epi32(0x100000)), _mm_set1_epi32(0x7FF00000));
-    const __m128i tiny = _mm_cmplt_epi32(exponent, _mm_set1_epi32(0x3CA00000));
-    const __m128i upperWords = _mm_shuffle_epi32(tiny, _MM_SHUFFLE(3, 3, 1, 1));
-    return _mm_andnot_pd(_mm_castsi128_pd(upperWords), v);
-}
-
-// Per lane: a where the mask is set, b elsewhere.
-inline __m128d SelectLanes(__m128d mask, __m128d a, __m128d b)
-{
-    return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b));
-}
+// Frames whose smoothed gains are worked out ahead of the kernel at a time.
+constexpr int kRampFrames = 256;
 
 inline double Smooth(Smoother& s, double target)
 {
@@ -57,85 +41,110 @@ bool Smoother::Settled(double target) const
     return (1 - coefficient) * target + coefficient * state == state;
 }
 
-// What stays fixed for a whole block: the active bands and the switches.
-struct Sondrel::BlockSetup {
-    PackedBand bands[SondrelParams::kBands];
-    int bandCount = 0;
-    __m128d signFlip;
-    __m128d rawLanes; // lanes that pass the raw input
-};
-
-template <bool kSettled>
-void Sondrel::ProcessFrames(BlockSetup& block, const double* inL, const double* inR, double* outL, double* outR,
-                            int frames, __m128d (&peaks)[2])
+bool Sondrel::UseSimdPath(SimdPath path)
 {
-    double gIn = inputGain.state;
-    double gOut = outputGain.state;
-    for (int i = 0; i < frames; ++i) {
-        const __m128d x = _mm_set_pd(inR[i], inL[i]);
-        if (!kSettled) {
-            gIn = Smooth(inputGain, inputGainTarget);
-            gOut = Smooth(outputGain, outputGainTarget);
-            crossfade.Update(Smooth(mix, mixTarget));
-        }
-        const __m128d g = _mm_mul_pd(_mm_set1_pd(gIn), x);
-        __m128d v = g;
-        for (int k = 0; k < block.bandCount; ++k)
-            v = block.bands[k].Step(v);
-        v = _mm_xor_pd(v, block.signFlip);
-        const __m128d wet = _mm_mul_pd(_mm_mul_pd(_mm_set1_pd(gOut), v), _mm_set1_pd(crossfade.wet));
-        const __m128d y = _mm_add_pd(wet, _mm_mul_pd(g, _mm_set1_pd(crossfade.dry)));
-        const __m128d out = SelectLanes(block.rawLanes, x, Flush(y));
-        _mm_storel_pd(outL + i, out);
-        _mm_storeh_pd(outR + i, out);
-        peaks[0] = _mm_max_pd(_mm_andnot_pd(_mm_set1_pd(-0.0), g), peaks[0]);
-        peaks[1] = _mm_max_pd(_mm_andnot_pd(_mm_set1_pd(-0.0), out), peaks[1]);
-    }
+    if (!SimdPathSupported(path))
+        return false;
+    simdPath = path;
+    kernel = KernelFor(path);
+    return true;
 }
 
 void Sondrel::ProcessDouble(double** inputs, double** outputs, int frames)
 {
     const DenormalGuard denormals;
-    // Left and right travel together in the two lanes of a packed double; each
-    // lane rounds exactly as the scalar arithmetic would.
-    BlockSetup block;
-    block.bandCount = LoadActiveBands(block.bands);
-    block.signFlip = phase ? _mm_set1_pd(-0.0) : _mm_setzero_pd();
-    block.rawLanes = _mm_castsi128_pd(_mm_set_epi64x(rightBypass || bypass ? -1 : 0, leftBypass || bypass ? -1 : 0));
-    __m128d peaks[2] = {_mm_setzero_pd(), _mm_setzero_pd()};
+    ChainBlock block;
+    LoadChain(block);
+    ChainFrames run{inputs[0], inputs[1], outputs[0], outputs[1], frames, nullptr, nullptr, nullptr, nullptr, 0, {}};
 
     // Once every smoother sits on its fixed point, each further step gives the
     // same value again, so the steps can be left out.
     const bool settled = frames > 0 && inputGain.Settled(inputGainTarget) && outputGain.Settled(outputGainTarget) &&
                          mix.Settled(mixTarget) && crossfade.fraction == mix.state;
-    if (settled)
-        ProcessFrames<true>(block, inputs[0], inputs[1], outputs[0], outputs[1], frames, peaks);
-    else
-        ProcessFrames<false>(block, inputs[0], inputs[1], outputs[0], outputs[1], frames, peaks);
+    if (settled) {
+        run.inputGain = &inputGain.state;
+        run.outputGain = &outputGain.state;
+        run.wet = &crossfade.wet;
+        run.dry = &crossfade.dry;
+        kernel(block, run);
+    } else {
+        RunRamped(block, run);
+    }
 
-    StoreActiveBands(block.bands, block.bandCount);
+    StoreChain(block);
     for (BandFilter& band : bands)
         band.ClearNonFiniteState();
-    alignas(16) double levels[kMeterCount];
-    _mm_store_pd(levels, peaks[0]);
-    _mm_store_pd(levels + 2, peaks[1]);
-    UpdateMeters(levels, frames);
+    UpdateMeters(run.peaks, frames);
 }
 
-int Sondrel::LoadActiveBands(PackedBand (&active)[SondrelParams::kBands]) const
+// While the smoothers move, their values are computed per frame, a stretch of
+// frames at a time, and the kernel reads them from there.
+void Sondrel::RunRamped(ChainBlock& block, ChainFrames& run)
 {
-    int count = 0;
-    for (int k = 0; k < kBands; ++k) {
-        if (!bandBypass[k])
-            active[count++].Load(k, bands[k]);
+    double ramp[4][kRampFrames];
+    const ChainFrames whole = run;
+    run.inputGain = ramp[0];
+    run.outputGain = ramp[1];
+    run.wet = ramp[2];
+    run.dry = ramp[3];
+    run.gainStride = 1;
+    for (int done = 0; done < whole.frames; done += run.frames) {
+        run.frames = std::min(kRampFrames, whole.frames - done);
+        for (int i = 0; i < run.frames; ++i) {
+            ramp[0][i] = Smooth(inputGain, inputGainTarget);
+            ramp[1][i] = Smooth(outputGain, outputGainTarget);
+            crossfade.Update(Smooth(mix, mixTarget));
+            ramp[2][i] = crossfade.wet;
+            ramp[3][i] = crossfade.dry;
+        }
+        run.inL = whole.inL + done;
+        run.inR = whole.inR + done;
+        run.outL = whole.outL + done;
+        run.outR = whole.outR + done;
+        kernel(block, run);
     }
-    return count;
 }
 
-void Sondrel::StoreActiveBands(const PackedBand (&active)[SondrelParams::kBands], int count)
+// The active bands in chain order, then the switches.
+void Sondrel::LoadChain(ChainBlock& block) const
 {
-    for (int k = 0; k < count; ++k)
-        active[k].Store(bands[active[k].index]);
+    int lane = 0;
+    for (int k = 0; k < kBands; ++k) {
+        if (bandBypass[k])
+            continue;
+        const BandFilter& b = bands[k];
+        for (int channel = 0; channel < 2; ++channel, ++lane) {
+            block.a0[lane] = b.a0;
+            block.a1[lane] = b.a1;
+            block.a2[lane] = b.a2;
+            block.b1[lane] = b.b1;
+            block.b2[lane] = b.b2;
+            block.z1[lane] = channel ? b.z1Right : b.z1Left;
+            block.z2[lane] = channel ? b.z2Right : b.z2Left;
+        }
+    }
+    block.bandCount = lane / 2;
+    for (; lane < ChainBlock::kLanes; ++lane)
+        block.a0[lane] = block.a1[lane] = block.a2[lane] = block.b1[lane] = block.b2[lane] = block.z1[lane] =
+            block.z2[lane] = 0.0;
+    block.invert = phase;
+    block.raw[0] = leftBypass || bypass;
+    block.raw[1] = rightBypass || bypass;
+}
+
+void Sondrel::StoreChain(const ChainBlock& block)
+{
+    int lane = 0;
+    for (int k = 0; k < kBands; ++k) {
+        if (bandBypass[k])
+            continue;
+        BandFilter& b = bands[k];
+        b.z1Left = block.z1[lane];
+        b.z2Left = block.z2[lane];
+        b.z1Right = block.z1[lane + 1];
+        b.z2Right = block.z2[lane + 1];
+        lane += 2;
+    }
 }
 
 void Sondrel::UpdateMeters(const double (&peaks)[kMeterCount], int frames)

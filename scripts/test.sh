@@ -11,6 +11,18 @@ cmake --build "$root/build-test" -j"$jobs"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_BENCH=OFF >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest -j"$jobs" --output-on-failure)
+# Every fuzz target for a few seconds on its corpus (clang, AddressSanitizer
+# and UndefinedBehaviorSanitizer; see fuzz/README.md).
+cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_SANITIZE=ON -DSONDREL_FUZZ=ON -DSONDREL_TESTS=OFF -DSONDREL_BENCH=OFF >/dev/null
+cmake --build "$root/build-fuzz" --target fuzzers -j"$jobs"
+"$root/fuzz/run-fuzzers.sh" "$root/build-fuzz" 10
+# The threads' stress tests under ThreadSanitizer.
+cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_TSAN=ON -DSONDREL_BENCH=OFF >/dev/null
+cmake --build "$root/build-tsan" --target vst2_stress_tests vst3_stress_tests -j"$jobs"
+for stress in vst2_stress_tests vst3_stress_tests; do
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/stress/$stress"
+done
 
 # The 32-bit Windows deliverables: cross-built, tested under Wine, compared
 # with the Linux build above (renders and state files).

@@ -66,9 +66,7 @@ private:
 };
 
 namespace {
-// Some hosts hand their run loop out without counting a reference, so none is
-// given back: a reference too many on the host's run loop is harmless, one
-// too few is not.
+// The run loop with a reference of ours, given back in Stop.
 IRunLoop* RunLoopOf(FUnknown* object)
 {
     void* loop = nullptr;
@@ -86,6 +84,8 @@ void Vst3EditorDriver::Start(Graphics& editor, FUnknown* frame, FUnknown* hostCo
         loop = RunLoopOf(hostContext);
     if (loop && StartWithRunLoop(editor, loop))
         return;
+    if (loop)
+        loop->release();
     StartThread(editor);
 }
 
@@ -142,6 +142,7 @@ void Vst3EditorDriver::Stop()
         runLoop->unregisterEventHandler(handler);
         handler->Detach();
         handler->release();
+        runLoop->release();
         handler = nullptr;
         runLoop = nullptr;
     }

@@ -1,6 +1,7 @@
 // The editor's requests to the desktop: popup menus, dialogs, links, folders
 // and the clipboard. Modal requests keep the window painted meanwhile (its
 // expose events and timer), but hand it no input.
+#include "graphics/ModuleFolders.h"
 #include "graphics/linux/DesktopFolders.h"
 #include "graphics/x11/GraphicsX11.h"
 #include "graphics/x11/X11Clipboard.h"
@@ -9,9 +10,6 @@
 
 namespace {
 constexpr int kClipboardTimeoutMs = 500;
-
-// An address inside this module, for finding the module's folder.
-void ModuleMarker() {}
 } // namespace
 
 void GraphicsX11::HandleModalEvent(const xcb_generic_event_t& event)
@@ -84,12 +82,12 @@ bool GraphicsX11::OpenLink(const char* url, const char* title, const char* confi
 
 void GraphicsX11::HostFolder(std::string& out)
 {
-    out = DesktopFolders::HostFolder();
+    out = HostProgramFolder();
 }
 
 void GraphicsX11::ModuleFolder(std::string& out)
 {
-    out = DesktopFolders::ModuleFolder(reinterpret_cast<const void*>(&ModuleMarker));
+    out = PluginModuleFolder();
 }
 
 void GraphicsX11::DesktopFolder(std::string& out)

@@ -12,12 +12,9 @@ std::string Display(const Param& p, double v, bool normalised = false, bool text
     return out;
 }
 
-Param Frequency()
-{
-    Param p;
-    p.SetupDouble("Frequency 1", 20000, 20, 20000, 1, "Hz", "EQ Frenquency", 2.3);
-    return p;
-}
+struct Frequency : Param {
+    Frequency() { SetupDouble("Frequency 1", 20000, 20, 20000, 1, "Hz", "EQ Frenquency", 2.3); }
+};
 } // namespace
 
 TEST(ParamSetup, ZeroShapeKeepsLinearAndMaxCoversAStep)
@@ -35,7 +32,7 @@ TEST(ParamSetup, PrecisionFollowsStep)
     gain.SetupDouble("Gain", 0, -18, 18, 0.01, "dB", "EQ Gain", 1);
     EXPECT_EQ(gain.Precision(), 2);
     EXPECT_EQ(Display(gain, -3.5), "-3.50");
-    Param f = Frequency();
+    Frequency f;
     EXPECT_EQ(f.Precision(), 0);
     EXPECT_EQ(Display(f, 19999.7), "19999");
     Param tiny;
@@ -64,7 +61,7 @@ TEST(ParamMapping, NormalisedRoundingAndClamping)
     b.SetupBool("b", false, "");
     b.SetFromNormalised(0.5);
     EXPECT_EQ(b.Value(), 1.0);
-    Param f = Frequency();
+    Frequency f;
     f.SetFromNormalised(0.5);
     EXPECT_EQ(f.Value(), 20 + std::pow(0.5, 2.3) * 19980);
     f.SetFromNormalised(1.0);
@@ -77,7 +74,7 @@ TEST(ParamMapping, NormalisedRoundingAndClamping)
 
 TEST(ParamMapping, HostValuesOutsideTheUnitRangeStayFinite)
 {
-    Param f = Frequency();
+    Frequency f;
     f.SetFromNormalised(-0.5);
     EXPECT_EQ(f.Value(), 20.0);
     f.SetFromNormalised(NAN);
@@ -108,7 +105,7 @@ TEST(ParamDisplay, ValueTextsAndUnits)
 
 TEST(ParamDisplay, HugeValuesDoNotOverflowTheField)
 {
-    Param f = Frequency();
+    Frequency f;
     EXPECT_FALSE(Display(f, 1e300).empty());
     EXPECT_FALSE(Display(f, NAN).empty());
     Param g;

@@ -128,3 +128,26 @@ TEST(PresetBankChunk, UninitialisedPresetsTakeFiveBytesPlusName)
     p.SerializePresets(bank);
     EXPECT_EQ(bank.Size(), 32 * (5 + 5));
 }
+
+// Found by fuzzing: a bank whose current preset is uninitialised made the
+// recall append the live state to the preset's earlier one, and the next bank
+// saved held a preset twice as long as a state.
+TEST(PresetBankChunk, RecallingAnUninitialisedPresetStoresOneState)
+{
+    Sondrel s;
+    StateChunk bank;
+    for (int i = 0; i < s.PresetCount(); ++i) {
+        bank.AppendString("");
+        bank.AppendBool(false);
+    }
+    ASSERT_EQ(s.UnserializePresets(bank, 0), bank.Size());
+    EXPECT_STREQ(s.GetPresetName(0), "user preset 1");
+    EXPECT_EQ(s.GetPreset(0)->chunk.Size(), 312);
+
+    StateChunk saved, again;
+    ASSERT_TRUE(s.SerializePresets(saved));
+    ASSERT_EQ(s.UnserializePresets(saved, 0), saved.Size());
+    ASSERT_TRUE(s.SerializePresets(again));
+    ASSERT_EQ(again.Size(), saved.Size());
+    EXPECT_EQ(std::memcmp(again.Data(), saved.Data(), static_cast<std::size_t>(saved.Size())), 0);
+}

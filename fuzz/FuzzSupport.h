@@ -1,0 +1,67 @@
+#pragma once
+
+// What every fuzz target shares: a check that stops the run with a message
+// (libFuzzer then keeps the input), and the whole observable state of a
+// plug-in as bytes.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/PluginBase.h"
+
+#define FUZZ_CHECK(condition)                                                                 \
+    do {                                                                                      \
+        if (!(condition)) {                                                                   \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                     \
+        }                                                                                     \
+    } while (0)
+
+// The live parameters with the current preset's name, and every preset with
+// the current index: what a program file and a bank file hold.
+inline std::vector<uint8_t> WholeState(PluginBase& plugin)
+{
+    StateChunk program, bank;
+    FUZZ_CHECK(plugin.WriteProgramBytes(program));
+    FUZZ_CHECK(plugin.WriteBankBytes(bank));
+    std::vector<uint8_t> bytes(program.Data(), program.Data() + program.Size());
+    bytes.insert(bytes.end(), bank.Data(), bank.Data() + bank.Size());
+    return bytes;
+}
+
+inline StateChunk ChunkOf(const uint8_t* data, size_t size)
+{
+    StateChunk chunk;
+    if (size > 0)
+        FUZZ_CHECK(chunk.AppendBytes(data, static_cast<int>(size)));
+    return chunk;
+}
+
+// The state a target starts every input from, so that an input found does the
+// same when run alone.
+class Baseline {
+public:
+    explicit Baseline(PluginBase& plugin) : plugin(plugin)
+    {
+        FUZZ_CHECK(plugin.WriteBankBytes(bank) && plugin.WriteProgramBytes(program));
+    }
+    void Restore()
+    {
+        FUZZ_CHECK(plugin.ReadBankBytes(bank) && plugin.ReadProgramBytes(program));
+    }
+
+private:
+    PluginBase& plugin;
+    StateChunk bank, program;
+};
+
+// Every parameter holds a finite value inside its range.
+inline void CheckParamsInRange(PluginBase& plugin)
+{
+    for (int i = 0; i < plugin.ParamCount(); ++i) {
+        const Param* p = plugin.GetParam(i);
+        FUZZ_CHECK(p->Value() >= p->Min() && p->Value() <= p->Max());
+    }
+}
