@@ -186,6 +186,33 @@ TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
     EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
 }
 
+// The X server going away under an open editor: the host's idle calls go on
+// without a crash or a wait, the editor counts as closed, and it opens again
+// on a display that works.
+TEST_F(Vst2WindowTest, LostDisplayLeavesTheEditorClosedAndReopenable)
+{
+    auto lost = std::make_unique<EditorDisplay>();
+    ASSERT_FALSE(lost->Display().empty());
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1);
+    host->Dispatch(effEditIdle);
+    lost.reset();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 5; ++i) {
+        host->Dispatch(effEditIdle);
+        std::this_thread::sleep_for(milliseconds(40));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1000));
+    EXPECT_EQ(host->Dispatch(effEditClose), 1);
+    window.reset();
+    setenv("DISPLAY", server->Display().c_str(), 1);
+    std::unique_ptr<Vst2EditorWindow> reopened = OpenEditor(*host);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
+}
+
 TEST_F(Vst2WindowTest, ChoosingFromThePresetMenuRecallsThePreset)
 {
     std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
