@@ -15,7 +15,7 @@
 int main(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
-    std::string error = "usage: sondrel-crosscheck signal|render|compare|make-states|resave-states ...";
+    std::string error;
     bool ok = false;
     if (command == "signal" && argc == 3)
         ok = WriteSignal(argv[2], error);
@@ -27,6 +27,8 @@ int main(int argc, char** argv)
         ok = MakeStates(argv[2], argv[3], argv[4], error);
     else if (command == "resave-states" && argc == 6)
         ok = ResaveStates(argv[2], argv[3], argv[4], argv[5], error);
+    else
+        error = "usage: sondrel-crosscheck signal|render|compare|make-states|resave-states ...";
     if (!ok)
         std::fprintf(stderr, "sondrel-crosscheck: %s\n", error.c_str());
     return ok ? 0 : 1;
