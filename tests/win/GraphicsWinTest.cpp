@@ -39,6 +39,18 @@ protected:
             SendMessageA(editor.TextEntryWindow(), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(*c)), 0);
     }
 
+    static void OpenEntry(GraphicsWin& editor, EntryTarget& target, const char* text, const Param* param)
+    {
+        editor.OpenTextEntry(&target, target.Style(), target.Rect(), text, param);
+    }
+
+    // A key pressed in the box, and the timer ticks that follow.
+    void PressKey(GraphicsWin& editor, WPARAM key)
+    {
+        SendMessageA(editor.TextEntryWindow(), WM_KEYDOWN, key, 0);
+        host.Pump(150);
+    }
+
     static std::string BoxText(GraphicsWin& editor)
     {
         char text[64] = {};
@@ -47,6 +59,8 @@ protected:
     }
 
     HostWindow host;
+    GraphicsWin editor{nullptr, 100, 50, 25};
+    EntryTarget target;
 };
 
 } // namespace
@@ -67,7 +81,6 @@ TEST_F(GraphicsWinTest, TheWindowClassStaysWhileAnyEditorIsOpen)
 
 TEST_F(GraphicsWinTest, ReopeningReplacesTheWindowAtItsPlace)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     HWND first = static_cast<HWND>(editor.OpenWindow(host.Handle()));
     ASSERT_NE(first, nullptr);
     SetWindowPos(first, nullptr, 12, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -87,12 +100,10 @@ TEST_F(GraphicsWinTest, ReopeningReplacesTheWindowAtItsPlace)
 
 TEST_F(GraphicsWinTest, TextEntryFiltersCharactersByParameterKind)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     ASSERT_NE(editor.OpenWindow(host.Handle()), nullptr);
-    EntryTarget target;
     Param gain;
     gain.SetupDouble("Gain", 0.0, -18.0, 18.0, 0.01, "dB", "", 1.0);
-    editor.OpenTextEntry(&target, target.Style(), target.Rect(), "0.00", &gain);
+    OpenEntry(editor, target, "0.00", &gain);
     ASSERT_NE(editor.TextEntryWindow(), nullptr);
     Type(editor, "12.5x");
     EXPECT_EQ(BoxText(editor), "12.5");
@@ -104,12 +115,11 @@ TEST_F(GraphicsWinTest, TextEntryFiltersCharactersByParameterKind)
 
     Param count;
     count.SetupInt("Count", 0, -10, 10, "", "");
-    editor.OpenTextEntry(&target, target.Style(), target.Rect(), "0", &count);
+    OpenEntry(editor, target, "0", &count);
     ASSERT_NE(editor.TextEntryWindow(), nullptr);
     Type(editor, "-2.5");
     EXPECT_EQ(BoxText(editor), "-25");
-    SendMessageA(editor.TextEntryWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
-    host.Pump(150);
+    PressKey(editor, VK_ESCAPE);
     EXPECT_EQ(editor.TextEntryWindow(), nullptr);
     EXPECT_NEAR(target.userValue, gain.ToNormalised(12.5), 1e-12) << "a cancelled box applies nothing";
     editor.CloseWindow();
@@ -117,27 +127,22 @@ TEST_F(GraphicsWinTest, TextEntryFiltersCharactersByParameterKind)
 
 TEST_F(GraphicsWinTest, TextEntryWithoutParameterTakesAnyTextButNoLineBreak)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     ASSERT_NE(editor.OpenWindow(host.Handle()), nullptr);
-    EntryTarget target;
-    editor.OpenTextEntry(&target, target.Style(), target.Rect(), "Old", nullptr);
+    OpenEntry(editor, target, "Old", nullptr);
     ASSERT_NE(editor.TextEntryWindow(), nullptr);
-    editor.OpenTextEntry(&target, target.Style(), target.Rect(), "Second", nullptr);
+    OpenEntry(editor, target, "Second", nullptr);
     EXPECT_EQ(BoxText(editor), "Old") << "one box at a time";
     Type(editor, "Mix 2\r");
     EXPECT_EQ(BoxText(editor), "Mix 2");
-    SendMessageA(editor.TextEntryWindow(), WM_KEYDOWN, VK_RETURN, 0);
-    host.Pump(150);
+    PressKey(editor, VK_RETURN);
     EXPECT_EQ(target.typed, "Mix 2");
     editor.CloseWindow();
 }
 
 TEST_F(GraphicsWinTest, ClosingTheWindowDropsAnOpenBox)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     ASSERT_NE(editor.OpenWindow(host.Handle()), nullptr);
-    EntryTarget target;
-    editor.OpenTextEntry(&target, target.Style(), target.Rect(), "Kept", nullptr);
+    OpenEntry(editor, target, "Kept", nullptr);
     HWND box = editor.TextEntryWindow();
     ASSERT_NE(box, nullptr);
     editor.CloseWindow();
@@ -148,7 +153,6 @@ TEST_F(GraphicsWinTest, ClosingTheWindowDropsAnOpenBox)
 
 TEST_F(GraphicsWinTest, FoldersAreThoseOfTheProgramAndTheUser)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     std::string host;
     std::string module;
     editor.HostFolder(host);
@@ -174,7 +178,6 @@ TEST_F(GraphicsWinTest, FoldersAreThoseOfTheProgramAndTheUser)
 
 TEST_F(GraphicsWinTest, ClipboardTextArrivesAsUtf8)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     const wchar_t text[] = L"Gr\u00fc\u00dfe \u20ac5";
     ASSERT_TRUE(OpenClipboard(host.Handle()));
     EmptyClipboard();
@@ -196,7 +199,6 @@ TEST_F(GraphicsWinTest, ClipboardTextArrivesAsUtf8)
 
 TEST_F(GraphicsWinTest, RequestsNeedAnOpenWindow)
 {
-    GraphicsWin editor(nullptr, 100, 50, 25);
     std::string path = "Proposed";
     std::string folder = "C:\\";
     editor.ChooseFile(path, Graphics::kFileSave, folder, "fxp");
