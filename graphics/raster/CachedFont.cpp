@@ -198,6 +198,12 @@ int CachedFont::DrawString(RasterBitmap* dest, const char* text, int32_t length,
     if (!text || !rect)
         return 0;
     const size_t bytes = length < 0 ? std::strlen(text) : size_t(length);
+    if (DrawsNatively(drawFlags) && (dest || (drawFlags & kTextCalcRect))) {
+        const FontFace::NativeText style{textColour, backgroundColour, backgroundMode == 2};
+        const int height = platformFont->DrawNative(dest, text, bytes, rect, drawFlags, style);
+        if (height >= 0)
+            return height;
+    }
     if (drawFlags & kTextCalcRect) {
         const TextExtent extent = Measure(text, bytes, drawFlags);
         rect->right = rect->left + extent.width;
@@ -207,6 +213,16 @@ int CachedFont::DrawString(RasterBitmap* dest, const char* text, int32_t length,
     if (!dest || !dest->Pixels())
         return 0;
     return Draw(dest, text, bytes, *rect, drawFlags);
+}
+
+bool CachedFont::DrawsNatively(int32_t drawFlags) const
+{
+    if (!platformFont)
+        return false;
+    if (lineHeight >= kUncachedLineHeight)
+        return true;
+    return (flags & kPreferNative) && FontFace::NativeDrawingPreferred() && !(flags & kGlyphPathOptions) &&
+           !(drawFlags & kTextUseAlpha) && (lineSpacing == 0 || (drawFlags & kTextSingleLine));
 }
 
 int CachedFont::Draw(RasterBitmap* dest, const char* text, size_t length, const PixelRect& rect, int32_t drawFlags)

@@ -9,13 +9,19 @@
 
 // A RasterFont that renders each character once into a coverage mask and
 // blends the masks into bitmaps, with any weight and the text colour's alpha.
-// Fonts with a line cell of 256 pixels or more are drawn without caching.
-// Used only from the editor's thread.
+// Where the platform's own text drawing is preferred
+// (FontFace::NativeDrawingPreferred), opaque text of a font that prefers it
+// goes straight to the platform; so does all text of fonts with a line cell
+// of 256 pixels or more wherever the platform draws text, and elsewhere those
+// large fonts are drawn without caching. Used only from the editor's
+// thread.
 class CachedFont : public RasterFont {
 public:
     static constexpr int32_t kLowGlyphsOnly = 0x4;       // render characters 0-127 up front, no others
     static constexpr int32_t kOwnsPlatformFont = 0x200;  // delete the platform font with this object
-    static constexpr int32_t kPreferNative = 0x400;      // kept for the record; all text uses masks here
+    static constexpr int32_t kPreferNative = 0x400;      // draw opaque text with the platform where it can
+    // Options that need the glyph masks (kLowGlyphsOnly among them).
+    static constexpr int32_t kGlyphPathOptions = 0x1F7;
 
     CachedFont() = default;
     ~CachedFont() override;
@@ -68,6 +74,8 @@ private:
     void WalkText(const char* text, size_t length, int32_t flags, Visit visit);
     TextExtent Measure(const char* text, size_t length, int32_t flags);
     int Draw(RasterBitmap* dest, const char* text, size_t length, const PixelRect& rect, int32_t flags);
+
+    bool DrawsNatively(int32_t drawFlags) const;
 
     GlyphView Glyph(uint32_t c);
     GlyphRecord* FindRecord(uint32_t c);

@@ -200,3 +200,14 @@ bool FontFace::RenderGlyph(uint32_t c, GlyphMask* out) const
     TrimGlyphRight(out, boxWidth);
     return true;
 }
+
+// FreeType faces draw through the glyph masks only.
+bool FontFace::NativeDrawingPreferred()
+{
+    return false;
+}
+
+int FontFace::DrawNative(RasterBitmap*, const char*, size_t, PixelRect*, int32_t, const NativeText&) const
+{
+    return -1;
+}

@@ -3,9 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
 #include "graphics/raster/FontFace.h"
+#include "graphics/raster/RasterBitmap.h"
+#include "graphics/raster/RasterFont.h"
+#include "graphics/raster/Utf8.h"
+#include "graphics/win/WineDetection.h"
 
 namespace {
 
@@ -204,4 +208,86 @@ bool FontFace::RenderGlyph(uint32_t c, GlyphMask* out) const
             out->coverage[size_t(y) * boxWidth + x] = uint8_t(pixels[size_t(y) * side + x] >> 16);
     TrimGlyphRight(out, boxWidth);
     return true;
+}
+
+namespace {
+
+// The characters of UTF-8 text as the glyph path reads them, for the
+// platform's wide-character text drawing.
+std::wstring WideText(const char* text, size_t length)
+{
+    std::wstring wide;
+    wide.reserve(length);
+    for (size_t i = 0; i < length;) {
+        uint32_t c = 0;
+        i += DecodeUtf8(text + i, length - i, &c);
+        wide.push_back(static_cast<wchar_t>(c));
+    }
+    return wide;
+}
+
+// Where a box of the text's size goes in rect, by the alignment flags.
+POINT PlaceText(const PixelRect& rect, int width, int height, int32_t flags)
+{
+    POINT at{rect.left, rect.top};
+    if (flags & kTextRight)
+        at.x = rect.right - width;
+    else if (flags & kTextCentre)
+        at.x = (rect.left + rect.right - width) / 2;
+    if (flags & kTextBottom)
+        at.y = rect.bottom - height;
+    else if (flags & kTextVCentre)
+        at.y = (rect.top + rect.bottom - height) / 2;
+    return at;
+}
+
+COLORREF ColourOf(uint32_t argb)
+{
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+} // namespace
+
+// Wine's text drawing differs from Windows' enough that text goes through
+// the glyph masks there.
+bool FontFace::NativeDrawingPreferred()
+{
+    return !RunningUnderWine();
+}
+
+int FontFace::DrawNative(RasterBitmap* dest, const char* text, size_t length, PixelRect* rect, int32_t flags,
+                         const NativeText& style) const
+{
+    const bool measuring = (flags & kTextCalcRect) != 0;
+    HDC dc = dest ? static_cast<HDC>(dest->DeviceContext()) : nullptr;
+    if (!measuring && !dc)
+        return -1;
+    if (!dc)
+        dc = impl->scratch->Context();
+    if (!dc || !rect)
+        return -1;
+    const std::wstring wide = WideText(text, length);
+    const UINT format = DT_NOPREFIX | ((flags & kTextSingleLine) ? DT_SINGLELINE : 0);
+    const int saved = SaveDC(dc);
+    SelectObject(dc, impl->font);
+    RECT box{0, 0, 0, 0};
+    DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &box, format | DT_CALCRECT);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (measuring) {
+        rect->right = rect->left + width;
+        rect->bottom = rect->top + height;
+    } else {
+        if (!(flags & kTextNoClip))
+            IntersectClipRect(dc, rect->left, rect->top, rect->right, rect->bottom);
+        SetTextColor(dc, ColourOf(style.colour));
+        SetBkMode(dc, style.opaque ? OPAQUE : TRANSPARENT);
+        SetBkColor(dc, ColourOf(style.background));
+        const POINT at = PlaceText(*rect, width, height, flags);
+        RECT place{at.x, at.y, at.x + width, at.y + height};
+        DrawTextW(dc, wide.data(), static_cast<int>(wide.size()), &place, format | DT_NOCLIP);
+        GdiFlush();
+    }
+    RestoreDC(dc, saved);
+    return height;
 }

@@ -63,20 +63,22 @@ void GraphicsWin::CloseWindow()
     EditorWindowClass::Release(true);
 }
 
+// The paint always ends, so that the window is validated even when there is
+// nothing to copy (no surface yet).
 bool GraphicsWin::PresentArea(const PixelRect& area)
 {
-    RasterBitmap* surface = Surface();
-    if (!window || !surface)
+    if (!window)
         return false;
+    RasterBitmap* surface = Surface();
+    HDC source = surface ? static_cast<HDC>(surface->DeviceContext()) : nullptr;
     PAINTSTRUCT paint;
     HDC screen = BeginPaint(window, &paint);
-    HDC source = static_cast<HDC>(surface->DeviceContext());
     if (screen && source) {
         GdiFlush();
         BitBlt(screen, area.left, area.top, area.Width(), area.Height(), source, area.left, area.top, SRCCOPY);
     }
     EndPaint(window, &paint);
-    return true;
+    return source != nullptr;
 }
 
 void GraphicsWin::Resize(int newWidth, int newHeight)

@@ -18,6 +18,8 @@ constexpr const char* kEditorClass = "SondrelWndClass";
 constexpr int kSettleMs = 400;
 constexpr int kCycleMs = 30;
 constexpr int kPollMs = 50;
+// A few timer ticks: the box opens at once and closes on the next tick.
+constexpr int kEntryMs = 120;
 // Colour steps allowed outside text: rounding of the same blend.
 constexpr int kTolerance = 24;
 
@@ -58,6 +60,35 @@ void RunCycles(EditorDriver& driver, HostWindow& window, int cycles, std::ostrea
     out << "class-after-close " << (ClassRegistered(driver.Module(), kEditorClass) ? 1 : 0) << "\n";
 }
 
+// Opens the editor's text-entry box with a right click and cancels it with
+// Escape, `cycles` times, counting the boxes that opened.
+void RunEntryCycles(HostWindow& window, int cycles, POINT at, std::ostream& out)
+{
+    HWND editor = window.EditorWindow();
+    if (cycles <= 0 || !editor)
+        return;
+    const LPARAM position = MAKELPARAM(at.x, at.y);
+    int opened = 0;
+    GuiObjects first{};
+    for (int i = 0; i < cycles; ++i) {
+        PostMessageA(editor, WM_RBUTTONDOWN, MK_RBUTTON, position);
+        PostMessageA(editor, WM_RBUTTONUP, 0, position);
+        window.Pump(kEntryMs);
+        if (HWND box = FindWindowExA(editor, nullptr, "EDIT", nullptr)) {
+            ++opened;
+            PostMessageA(box, WM_KEYDOWN, VK_ESCAPE, 0);
+        }
+        window.Pump(kEntryMs);
+        if (i == 0)
+            first = CountGuiObjects();
+    }
+    const GuiObjects last = CountGuiObjects();
+    out << "entries-opened " << opened << "\n";
+    out << "entry-gdi-growth " << long(last.gdi) - long(first.gdi) << "\n";
+    out << "entry-user-growth " << long(last.user) - long(first.user) << "\n";
+    out << "entry-left-open " << (FindWindowExA(editor, nullptr, "EDIT", nullptr) ? 1 : 0) << "\n";
+}
+
 void Compare(const HostWindow& window, const char* name, const RasterBitmap& reference, std::ostream& out)
 {
     std::vector<uint32_t> pixels;
@@ -79,7 +110,11 @@ bool WindowScript::Parse(int argc, char** argv, int first, std::string& error)
         const bool hasValue = i + 1 < argc;
         if (flag == "--cycles" && hasValue)
             cycles = std::atoi(argv[++i]);
-        else if (flag == "--seconds" && hasValue)
+        else if (flag == "--entry-cycles" && i + 3 < argc) {
+            entryCycles = std::atoi(argv[++i]);
+            entryAt.x = std::atoi(argv[++i]);
+            entryAt.y = std::atoi(argv[++i]);
+        } else if (flag == "--seconds" && hasValue)
             seconds = std::atof(argv[++i]);
         else if (flag == "--until" && hasValue)
             untilFile = argv[++i];
@@ -120,6 +155,7 @@ int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::o
         else
             out << "reference-match unreadable\n";
     }
+    RunEntryCycles(window, entryCycles, entryAt, out);
     out << "ready\n" << std::flush;
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
     while (GetTickCount64() < end && (untilFile.empty() || !FileExists(untilFile)))

@@ -25,12 +25,18 @@ public:
 // What the window host does, from its command line:
 //   --cycles N        opens and closes the editor N times first and reports
 //                     the GDI and USER objects gained and the window class
+//   --entry-cycles N X Y  right-clicks the editor at (X, Y) N times, each
+//                     time cancelling the text-entry box that opens with
+//                     Escape, and reports the boxes seen and the GDI and USER
+//                     objects gained
 //   --reference-headless  after opening, compares the window with `headless`
 //   --reference FILE.png  ... and with this picture (text may differ)
 //   --seconds S       keeps the editor open up to S seconds for a user (or
 //   --until FILE      XTest) and stops early when FILE exists
 struct WindowScript {
     int cycles = 0;
+    int entryCycles = 0;
+    POINT entryAt{0, 0};
     double seconds = 0.0;
     std::string untilFile;
     bool compareHeadless = false;
