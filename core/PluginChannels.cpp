@@ -2,7 +2,7 @@
 #include "core/PluginBase.h"
 
 #include <algorithm>
-#include <emmintrin.h>
+#include <immintrin.h>
 
 namespace {
 template <typename Channel>
@@ -58,6 +58,47 @@ void Narrow(const double* in, float* out, int frames, bool adding)
     }
     for (; i < frames; ++i)
         out[i] = adding ? out[i] + static_cast<float>(in[i]) : static_cast<float>(in[i]);
+}
+
+// The same four at a time, where the processor has AVX (checked once).
+__attribute__((target("avx"))) void WidenFour(const float* in, double* out, int frames)
+{
+    int i = 0;
+    for (; i + 4 <= frames; i += 4)
+        _mm256_storeu_pd(out + i, _mm256_cvtps_pd(_mm_loadu_ps(in + i)));
+    Widen(in + i, out + i, frames - i);
+}
+
+__attribute__((target("avx"))) void NarrowFour(const double* in, float* out, int frames, bool adding)
+{
+    int i = 0;
+    for (; i + 4 <= frames; i += 4) {
+        const __m128 v = _mm256_cvtpd_ps(_mm256_loadu_pd(in + i));
+        _mm_storeu_ps(out + i, adding ? _mm_add_ps(_mm_loadu_ps(out + i), v) : v);
+    }
+    Narrow(in + i, out + i, frames - i, adding);
+}
+
+bool HasAvx()
+{
+    static const bool avx = __builtin_cpu_supports("avx");
+    return avx;
+}
+
+void WidenSamples(const float* in, double* out, int frames)
+{
+    if (HasAvx())
+        WidenFour(in, out, frames);
+    else
+        Widen(in, out, frames);
+}
+
+void NarrowSamples(const double* in, float* out, int frames, bool adding)
+{
+    if (HasAvx())
+        NarrowFour(in, out, frames, adding);
+    else
+        Narrow(in, out, frames, adding);
 }
 
 void CopyOrSilence(double** inputs, int inputCount, double** outputs, int outputCount, int frames)
@@ -118,7 +159,7 @@ void PluginBase::AttachInputs(int start, int count, float* const* buffers, int f
         InputChannel& channel = *inputChannels[static_cast<std::size_t>(i)];
         if (!channel.connected)
             continue;
-        Widen(buffers[next++], channel.scratch.data(), frames);
+        WidenSamples(buffers[next++], channel.scratch.data(), frames);
         *channel.source = channel.scratch.data();
     }
 }
@@ -171,7 +212,7 @@ void PluginBase::WriteFloatDestinations(int frames, bool adding)
     for (const auto& channel : outputChannels) {
         if (!channel->connected || !channel->floatDestination)
             continue;
-        Narrow(*channel->destination, channel->floatDestination, frames, adding);
+        NarrowSamples(*channel->destination, channel->floatDestination, frames, adding);
     }
 }
 

@@ -69,6 +69,16 @@ public:
     virtual void RestoreCursor() = 0;
     virtual std::unique_ptr<RasterBitmap> LoadPlatformImage(int32_t resourceId, const char* fileName) = 0;
 
+    // Driving the open window from a host's event loop. The descriptor turns
+    // readable when window events wait (-1: the platform has none to offer);
+    // HandleEvents handles the waiting events; TimerTick is one tick of the
+    // window's frame timer (every 1000 / FrameRate() ms); Idle is a host's
+    // idle call: the waiting events, then the timer tick when one is due.
+    virtual int EventDescriptor() { return -1; }
+    virtual void HandleEvents() {}
+    virtual void TimerTick() {}
+    virtual void Idle() {}
+
     // Building (the plug-in's constructor).
     int AddControl(Control* control);
     void SetBackdrop(int32_t resourceId, const char* fileName);

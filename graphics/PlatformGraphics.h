@@ -1,9 +1,14 @@
 #pragma once
 
-// The platform class an editor is built on. A deliverable with a window picks
-// its window system's class here by its compile definition; every build
-// without one (the offline renderer, tests, tools, and the plug-ins until their
-// window class exists) draws headless.
-#include "graphics/headless/GraphicsHeadless.h"
+// The platform class an editor is built on. A deliverable with a window
+// system compiles PlatformGraphics.cpp with that system's definition
+// (SONDREL_X11, SONDREL_WIN_GDI); every other build (the offline renderer,
+// tests and tools) draws headless.
+class Graphics;
+class PluginBase;
 
-using PlatformGraphics = GraphicsHeadless;
+Graphics* NewPlatformGraphics(PluginBase* plugin, int width, int height, int frameRate);
+
+// The editor when it can open a window on a desktop; none for a headless one,
+// which the plug-in formats do not offer to hosts.
+Graphics* DesktopEditor(Graphics* editor);

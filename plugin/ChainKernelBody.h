@@ -5,7 +5,7 @@
 // A call works through the frames in stretches: input gain for a stretch of
 // frames, the band chain over them, then polarity, output gain, mix, flush,
 // bypasses and peaks. The first and last passes run across frames, a whole
-// register of frames of one channel at a time.
+// register of frames of each channel at a time.
 //
 // In the band chain the active bands form a pipeline: in one step band k
 // works on frame s - k, so every band advances at once and a step needs only
@@ -14,13 +14,16 @@
 // unchanged. Each lane does exactly the arithmetic of the sample-by-sample
 // definition, in the same order, with separate multiplies and adds.
 //
-// Bands (L): Reg, Mask, kBands (bands per register, two lanes each), Load,
-// Store, Zero, Set1, Mul, Add, Sub, Feed (new input pair into the lowest band,
-// the others move up one band), Shift (the same with the top band of the
-// register below), Pair<k> (the lanes of band k), Between (lanes whose band
-// index lies in a range), Select; L::Frames, the register of frames.
+// A kernel (K) names the register of frames, K::Frames, and the band lanes
+// for each count of bands, K::Bands<n>.
+// Bands (L): Reg, Mask, kBands (lane pairs per register), Load, Store, Zero,
+// Set1, Mul, Add, Sub, Feed (the new input pair into the lowest lane pair, the
+// others move up one pair), Pair<k> (lane pair k), Between (lanes whose band
+// index lies in a range), Select.
 // Frames (F): Reg, kFrames, Load, Store, Set1, Zero, Mul, Add, Xor, Abs, Max,
-// Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0).
+// Flush (a result below 2^-54 in magnitude, subnormal or not finite becomes 0),
+// Interleave and Deinterleave (left and right registers to and from the
+// chain's (left, right) pairs).
 #pragma once
 
 #include <emmintrin.h>
@@ -68,6 +71,45 @@ struct Frame128 {
     static Reg Abs(Reg a) { return _mm_andnot_pd(_mm_set1_pd(-0.0), a); }
     static Reg Max(Reg a, Reg b) { return _mm_max_pd(a, b); }
     static Reg Flush(Reg v) { return FlushTiny(v); }
+    // Left and right of the same frames to (left, right) pairs and back.
+    static void Interleave(Reg l, Reg r, double* pairs)
+    {
+        _mm_storeu_pd(pairs, _mm_unpacklo_pd(l, r));
+        if (kCount == 2)
+            _mm_storeu_pd(pairs + 2, _mm_unpackhi_pd(l, r));
+    }
+    static void Deinterleave(const double* pairs, Reg& l, Reg& r)
+    {
+        const Reg a = _mm_loadu_pd(pairs);
+        const Reg b = kCount == 2 ? _mm_loadu_pd(pairs + 2) : a;
+        l = _mm_unpacklo_pd(a, b);
+        r = _mm_unpackhi_pd(a, b);
+    }
+};
+
+// Band lanes in a 128-bit register: one band, both channels. Every
+// instruction set uses them for chains so short that wider registers would
+// only add lane shuffles to each step.
+struct Lanes128 {
+    using Reg = __m128d;
+    using Mask = __m128d;
+    static constexpr int kBands = 1;
+
+    static Reg Load(const double* p) { return _mm_loadu_pd(p); }
+    static void Store(double* p, Reg v) { _mm_storeu_pd(p, v); }
+    static Reg Zero() { return _mm_setzero_pd(); }
+    static Reg Set1(double v) { return _mm_set1_pd(v); }
+    static Reg Mul(Reg a, Reg b) { return _mm_mul_pd(a, b); }
+    static Reg Add(Reg a, Reg b) { return _mm_add_pd(a, b); }
+    static Reg Sub(Reg a, Reg b) { return _mm_sub_pd(a, b); }
+    static Reg Feed(Reg, __m128d input) { return input; }
+    template <int kBand>
+    static __m128d Pair(Reg v)
+    {
+        return v;
+    }
+    static Mask Between(Reg band, Reg lo, Reg hi) { return _mm_and_pd(_mm_cmpge_pd(band, lo), _mm_cmple_pd(band, hi)); }
+    static Reg Select(Mask m, Reg a, Reg b) { return _mm_or_pd(_mm_and_pd(m, a), _mm_andnot_pd(m, b)); }
 };
 
 // The gains of a stretch: per frame, or one value for all (stride 0).
@@ -91,17 +133,30 @@ struct ChannelPass {
     const double* in;
     double* out;
     double* gained;
-    double* chained;
     bool raw;
     double* peakIn;
     double* peakOut;
 };
 
+// Both channels of a stretch, with the band chain's input and output as
+// (left, right) pairs per frame.
+struct StretchPass {
+    ChannelPass c[2];
+    double* chainIn;
+    double* chainOut;
+};
+
 template <class F>
-int GainIn(const ChannelPass& c, const Gains& gains, int n, int end)
+int GainIn(const StretchPass& p, const Gains& gains, int n, int end)
 {
-    for (; n + F::kFrames <= end; n += F::kFrames)
-        F::Store(c.gained + n, F::Mul(GainAt<F>(gains.input, gains.stride, n), F::Load(c.in + n)));
+    for (; n + F::kFrames <= end; n += F::kFrames) {
+        const typename F::Reg gain = GainAt<F>(gains.input, gains.stride, n);
+        const typename F::Reg l = F::Mul(gain, F::Load(p.c[0].in + n));
+        const typename F::Reg r = F::Mul(gain, F::Load(p.c[1].in + n));
+        F::Store(p.c[0].gained + n, l);
+        F::Store(p.c[1].gained + n, r);
+        F::Interleave(l, r, p.chainIn + 2 * n);
+    }
     return n;
 }
 
@@ -115,27 +170,49 @@ void RaisePeak(typename F::Reg lanes, double& peak)
 }
 
 template <class F>
-int MixOut(const ChannelPass& c, const Gains& gains, int n, int end)
+struct Peaks {
+    typename F::Reg in[2] = {F::Zero(), F::Zero()};
+    typename F::Reg out[2] = {F::Zero(), F::Zero()};
+};
+
+template <class F>
+typename F::Reg MixChannel(const ChannelPass& c, const Gains& gains, int n, typename F::Reg chained, Peaks<F>& peaks,
+                           int ch)
 {
     using Reg = typename F::Reg;
-    const Reg sign = F::Set1(gains.sign);
-    Reg peakIn = F::Zero();
-    Reg peakOut = F::Zero();
+    const Reg g = F::Load(c.gained + n);
+    const Reg v = F::Xor(chained, F::Set1(gains.sign));
+    const Reg wet = F::Mul(F::Mul(GainAt<F>(gains.output, gains.stride, n), v), GainAt<F>(gains.wet, gains.stride, n));
+    const Reg y = F::Add(wet, F::Mul(g, GainAt<F>(gains.dry, gains.stride, n)));
+    const Reg out = c.raw ? F::Load(c.in + n) : F::Flush(y);
+    peaks.in[ch] = F::Max(F::Abs(g), peaks.in[ch]);
+    peaks.out[ch] = F::Max(F::Abs(out), peaks.out[ch]);
+    return out;
+}
+
+template <class F>
+int MixOut(const StretchPass& p, const Gains& gains, int n, int end)
+{
+    Peaks<F> peaks;
     for (; n + F::kFrames <= end; n += F::kFrames) {
-        const Reg g = F::Load(c.gained + n);
-        const Reg v = F::Xor(F::Load(c.chained + n), sign);
-        const Reg wet = F::Mul(F::Mul(GainAt<F>(gains.output, gains.stride, n), v), GainAt<F>(gains.wet, gains.stride, n));
-        const Reg y = F::Add(wet, F::Mul(g, GainAt<F>(gains.dry, gains.stride, n)));
-        const Reg out = c.raw ? F::Load(c.in + n) : F::Flush(y);
-        F::Store(c.out + n, out);
-        peakIn = F::Max(F::Abs(g), peakIn);
-        peakOut = F::Max(F::Abs(out), peakOut);
+        typename F::Reg l, r;
+        F::Deinterleave(p.chainOut + 2 * n, l, r);
+        const typename F::Reg outL = MixChannel<F>(p.c[0], gains, n, l, peaks, 0);
+        const typename F::Reg outR = MixChannel<F>(p.c[1], gains, n, r, peaks, 1);
+        F::Store(p.c[0].out + n, outL);
+        F::Store(p.c[1].out + n, outR);
     }
-    RaisePeak<F>(peakIn, *c.peakIn);
-    RaisePeak<F>(peakOut, *c.peakOut);
+    for (int ch = 0; ch < 2; ++ch) {
+        RaisePeak<F>(peaks.in[ch], *p.c[ch].peakIn);
+        RaisePeak<F>(peaks.out[ch], *p.c[ch].peakOut);
+    }
     return n;
 }
 
+// Band k sits in register k % kRegs, in its lane pair k / kRegs. A band's
+// input is then the output of the register before it in the same lanes; only
+// the first register takes its input moved up one lane pair (from the last
+// register) with the new frame below, so most steps need no lane shuffle.
 template <class L, int kBandCount>
 class BandPipeline {
 public:
@@ -147,24 +224,23 @@ public:
     {
 #pragma GCC unroll 8
         for (int j = 0; j < kRegs; ++j) {
-            a0[j] = L::Load(block.a0 + j * kStride);
-            a1[j] = L::Load(block.a1 + j * kStride);
-            a2[j] = L::Load(block.a2 + j * kStride);
-            b1[j] = L::Load(block.b1 + j * kStride);
-            b2[j] = L::Load(block.b2 + j * kStride);
-            z1[j] = L::Load(block.z1 + j * kStride);
-            z2[j] = L::Load(block.z2 + j * kStride);
-            band[j] = L::Load(kLaneBand + j * kStride);
+            a0[j] = Gather(block.a0, j);
+            a1[j] = Gather(block.a1, j);
+            a2[j] = Gather(block.a2, j);
+            b1[j] = Gather(block.b1, j);
+            b2[j] = Gather(block.b2, j);
+            z1[j] = Gather(block.z1, j);
+            z2[j] = Gather(block.z2, j);
+            band[j] = Gather(kLaneBand, j);
             y[j] = L::Zero();
         }
     }
 
     void Store(ChainBlock& block) const
     {
-#pragma GCC unroll 8
         for (int j = 0; j < kRegs; ++j) {
-            L::Store(block.z1 + j * kStride, z1[j]);
-            L::Store(block.z2 + j * kStride, z2[j]);
+            Scatter(z1[j], j, block.z1);
+            Scatter(z2[j], j, block.z2);
         }
     }
 
@@ -204,87 +280,104 @@ public:
     }
 
 private:
-    void Inputs(__m128d input, Reg (&x)[kRegs]) const
+    static constexpr int kLastBand = kBandCount - 1;
+
+    static int BandAt(int reg, int pair) { return reg + pair * kRegs; }
+
+    // The lanes of register j from lanes in band order (zero past the last band).
+    static Reg Gather(const double* lanes, int j)
     {
-        x[0] = L::Feed(y[0], input);
-#pragma GCC unroll 8
-        for (int j = 1; j < kRegs; ++j)
-            x[j] = L::Shift(y[j], y[j - 1]);
+        double values[kStride];
+        for (int pair = 0; pair < L::kBands; ++pair) {
+            const int k = BandAt(j, pair);
+            values[2 * pair] = k < kBandCount ? lanes[2 * k] : 0.0;
+            values[2 * pair + 1] = k < kBandCount ? lanes[2 * k + 1] : 0.0;
+        }
+        return L::Load(values);
     }
 
-    __m128d Output() const { return L::template Pair<(kBandCount - 1) % L::kBands>(y[(kBandCount - 1) / L::kBands]); }
+    static void Scatter(Reg v, int j, double* lanes)
+    {
+        double values[kStride];
+        L::Store(values, v);
+        for (int pair = 0; pair < L::kBands; ++pair) {
+            const int k = BandAt(j, pair);
+            if (k < kBandCount) {
+                lanes[2 * k] = values[2 * pair];
+                lanes[2 * k + 1] = values[2 * pair + 1];
+            }
+        }
+    }
+
+    void Inputs(__m128d input, Reg (&x)[kRegs]) const
+    {
+        x[0] = L::Feed(y[kRegs - 1], input);
+#pragma GCC unroll 8
+        for (int j = 1; j < kRegs; ++j)
+            x[j] = y[j - 1];
+    }
+
+    __m128d Output() const { return L::template Pair<kLastBand / kRegs>(y[kLastBand % kRegs]); }
 
     Reg a0[kRegs], a1[kRegs], a2[kRegs], b1[kRegs], b2[kRegs];
     Reg z1[kRegs], z2[kRegs], y[kRegs], band[kRegs];
 };
 
-inline __m128d PairAt(const ChannelPass (&c)[2], int n)
-{
-    return _mm_unpacklo_pd(_mm_load_sd(c[0].gained + n), _mm_load_sd(c[1].gained + n));
-}
-
-inline void StorePair(const ChannelPass (&c)[2], int n, __m128d v)
-{
-    _mm_storel_pd(c[0].chained + n, v);
-    _mm_storeh_pd(c[1].chained + n, v);
-}
-
 // Frame n enters band 0 in step n and leaves the last band in step n + fill.
 template <class L, int kBandCount>
-void RunBands(ChainBlock& block, const ChannelPass (&c)[2], int frames)
+void RunBands(ChainBlock& block, const StretchPass& p, int frames)
 {
     constexpr int kFill = kBandCount - 1;
     BandPipeline<L, kBandCount> chain(block);
     const int steps = frames + kFill;
     int s = 0;
     for (; s < kFill; ++s)
-        chain.PartialStep(s < frames ? PairAt(c, s) : _mm_setzero_pd(), s - frames + 1, s);
+        chain.PartialStep(s < frames ? _mm_loadu_pd(p.chainIn + 2 * s) : _mm_setzero_pd(), s - frames + 1, s);
     for (; s < frames; ++s)
-        StorePair(c, s - kFill, chain.Step(PairAt(c, s)));
+        _mm_storeu_pd(p.chainOut + 2 * (s - kFill), chain.Step(_mm_loadu_pd(p.chainIn + 2 * s)));
     for (; s < steps; ++s)
-        StorePair(c, s - kFill, chain.PartialStep(_mm_setzero_pd(), s - frames + 1, s));
+        _mm_storeu_pd(p.chainOut + 2 * (s - kFill), chain.PartialStep(_mm_setzero_pd(), s - frames + 1, s));
     chain.Store(block);
 }
 
-template <class L>
-void RunBandsOf(ChainBlock& block, const ChannelPass (&c)[2], int frames)
+template <class K>
+void RunBandsOf(ChainBlock& block, const StretchPass& p, int frames)
 {
     switch (block.bandCount) {
-    case 1: RunBands<L, 1>(block, c, frames); break;
-    case 2: RunBands<L, 2>(block, c, frames); break;
-    case 3: RunBands<L, 3>(block, c, frames); break;
-    case 4: RunBands<L, 4>(block, c, frames); break;
-    case 5: RunBands<L, 5>(block, c, frames); break;
-    case 6: RunBands<L, 6>(block, c, frames); break;
-    case 7: RunBands<L, 7>(block, c, frames); break;
-    default: RunBands<L, 8>(block, c, frames); break;
+    case 1: RunBands<typename K::template Bands<1>, 1>(block, p, frames); break;
+    case 2: RunBands<typename K::template Bands<2>, 2>(block, p, frames); break;
+    case 3: RunBands<typename K::template Bands<3>, 3>(block, p, frames); break;
+    case 4: RunBands<typename K::template Bands<4>, 4>(block, p, frames); break;
+    case 5: RunBands<typename K::template Bands<5>, 5>(block, p, frames); break;
+    case 6: RunBands<typename K::template Bands<6>, 6>(block, p, frames); break;
+    case 7: RunBands<typename K::template Bands<7>, 7>(block, p, frames); break;
+    default: RunBands<typename K::template Bands<8>, 8>(block, p, frames); break;
     }
 }
 
-template <class L>
+template <class K>
 void RunKernel(ChainBlock& block, ChainFrames& f)
 {
-    using F = typename L::Frames;
+    using F = typename K::Frames;
     double gained[2][kStretchFrames];
-    double chained[2][kStretchFrames];
+    double chainIn[2 * kStretchFrames];
+    double chainOut[2 * kStretchFrames];
     for (int start = 0; start < f.frames; start += kStretchFrames) {
         const int n = f.frames - start < kStretchFrames ? f.frames - start : kStretchFrames;
         const int at = start * f.gainStride;
         const Gains gains{f.inputGain + at, f.outputGain + at, f.wet + at, f.dry + at, f.gainStride,
                           block.invert ? -0.0 : 0.0};
         const bool bands = block.bandCount > 0;
-        const ChannelPass c[2] = {
-            {f.inL + start, f.outL + start, gained[0], bands ? chained[0] : gained[0], block.raw[0], &f.peaks[0],
-             &f.peaks[2]},
-            {f.inR + start, f.outR + start, gained[1], bands ? chained[1] : gained[1], block.raw[1], &f.peaks[1],
-             &f.peaks[3]},
+        const StretchPass p = {
+            {{f.inL + start, f.outL + start, gained[0], block.raw[0], &f.peaks[0], &f.peaks[2]},
+             {f.inR + start, f.outR + start, gained[1], block.raw[1], &f.peaks[1], &f.peaks[3]}},
+            chainIn,
+            bands ? chainOut : chainIn,
         };
-        for (const ChannelPass& channel : c)
-            GainIn<Frame128<1>>(channel, gains, GainIn<F>(channel, gains, 0, n), n);
+        GainIn<Frame128<1>>(p, gains, GainIn<F>(p, gains, 0, n), n);
         if (bands)
-            RunBandsOf<L>(block, c, n);
-        for (const ChannelPass& channel : c)
-            MixOut<Frame128<1>>(channel, gains, MixOut<F>(channel, gains, 0, n), n);
+            RunBandsOf<K>(block, p, n);
+        MixOut<Frame128<1>>(p, gains, MixOut<F>(p, gains, 0, n), n);
     }
 }
 

@@ -1,66 +1,21 @@
-// The kernel on four lanes: two bands, both channels, per register. Built
-// with AVX2 and without fused multiply-add, which would round differently.
+// The kernel on 256-bit registers. Built with AVX2 and without fused
+// multiply-add, which would round differently.
 #include <immintrin.h>
+#include <type_traits>
+
 #include "plugin/ChainKernelBody.h"
 #include "plugin/KernelEntry.h"
+#include "plugin/Lanes256.h"
 
 namespace {
-struct Avx2Frames {
-    using Reg = __m256d;
-    static constexpr int kFrames = 4;
-
-    static Reg Load(const double* p) { return _mm256_loadu_pd(p); }
-    static void Store(double* p, Reg v) { _mm256_storeu_pd(p, v); }
-    static Reg Set1(double v) { return _mm256_set1_pd(v); }
-    static Reg Zero() { return _mm256_setzero_pd(); }
-    static Reg Mul(Reg a, Reg b) { return _mm256_mul_pd(a, b); }
-    static Reg Add(Reg a, Reg b) { return _mm256_add_pd(a, b); }
-    static Reg Xor(Reg a, Reg b) { return _mm256_xor_pd(a, b); }
-    static Reg Abs(Reg a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
-    static Reg Max(Reg a, Reg b) { return _mm256_max_pd(a, b); }
-    // The test on the upper 32 bits of each lane, as FlushTiny does it.
-    static Reg Flush(Reg v)
-    {
-        const __m256i bits = _mm256_castpd_si256(v);
-        const __m256i exponent =
-            _mm256_and_si256(_mm256_add_epi32(bits, _mm256_set1_epi32(0x100000)), _mm256_set1_epi32(0x7FF00000));
-        const __m256i tiny = _mm256_cmpgt_epi32(_mm256_set1_epi32(0x3CA00000), exponent);
-        const __m256i upperWords = _mm256_shuffle_epi32(tiny, _MM_SHUFFLE(3, 3, 1, 1));
-        return _mm256_andnot_pd(_mm256_castsi256_pd(upperWords), v);
-    }
-};
-
-struct Avx2Lanes {
-    using Frames = Avx2Frames;
-    using Reg = __m256d;
-    using Mask = __m256d;
-    static constexpr int kBands = 2;
-
-    static Reg Load(const double* p) { return _mm256_loadu_pd(p); }
-    static void Store(double* p, Reg v) { _mm256_storeu_pd(p, v); }
-    static Reg Zero() { return _mm256_setzero_pd(); }
-    static Reg Set1(double v) { return _mm256_set1_pd(v); }
-    static Reg Mul(Reg a, Reg b) { return _mm256_mul_pd(a, b); }
-    static Reg Add(Reg a, Reg b) { return _mm256_add_pd(a, b); }
-    static Reg Sub(Reg a, Reg b) { return _mm256_sub_pd(a, b); }
-    // [input, lower band of y]
-    static Reg Feed(Reg y, __m128d input) { return _mm256_permute2f128_pd(y, _mm256_castpd128_pd256(input), 0x02); }
-    // [upper band of below, lower band of y]
-    static Reg Shift(Reg y, Reg below) { return _mm256_permute2f128_pd(y, below, 0x03); }
-    template <int kBand>
-    static __m128d Pair(Reg v)
-    {
-        return _mm256_extractf128_pd(v, kBand);
-    }
-    static Mask Between(Reg band, Reg lo, Reg hi)
-    {
-        return _mm256_and_pd(_mm256_cmp_pd(band, lo, _CMP_GE_OQ), _mm256_cmp_pd(band, hi, _CMP_LE_OQ));
-    }
-    static Reg Select(Mask m, Reg a, Reg b) { return _mm256_blendv_pd(b, a, m); }
+struct Avx2Kernel {
+    using Frames = Frames256;
+    template <int kBandCount>
+    using Bands = std::conditional_t<(kBandCount <= 2), Lanes128, Lanes256>;
 };
 } // namespace
 
 SONDREL_KERNEL_ENTRY void RunKernelAvx2(ChainBlock& block, ChainFrames& frames)
 {
-    RunKernel<Avx2Lanes>(block, frames);
+    RunKernel<Avx2Kernel>(block, frames);
 }

@@ -11,7 +11,7 @@ bool SimdPathSupported(SimdPath path)
     case SimdPath::kAvx2:
         return __builtin_cpu_supports("avx2");
     case SimdPath::kAvx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vl");
     default:
         return false;
     }

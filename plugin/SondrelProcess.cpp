@@ -2,8 +2,8 @@
 // gain, dry/wet mix and the bypasses, with the meter levels.
 #include "plugin/Sondrel.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 #include "graphics/Graphics.h"
 #include "plugin/DenormalGuard.h"

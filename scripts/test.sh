@@ -23,3 +23,9 @@ cmake --build "$root/build-tsan" --target vst2_stress_tests vst3_stress_tests -j
 for stress in vst2_stress_tests vst3_stress_tests; do
   TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/stress/$stress"
 done
+
+# The 32-bit Windows deliverables: cross-built, tested under Wine, compared
+# with the Linux build above (renders and state files).
+cmake --preset windows-i686 -DSONDREL_LINUX_BUILD="$root/build-test" >/dev/null
+cmake --build --preset windows-i686 -j"$jobs"
+ctest --preset windows-i686 -j"$jobs"

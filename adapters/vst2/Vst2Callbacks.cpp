@@ -40,6 +40,10 @@ VstIntPtr VSTCALL Dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, V
         Vst2Plugin* plugin = Vst2Plugin::FromEffect(effect);
         return plugin ? Close(plugin) : 0;
     }
+    if (opcode == effEditIdle) {
+        Vst2Plugin* plugin = Vst2Plugin::FromEffect(effect);
+        return plugin ? plugin->EditorIdle() : 0;
+    }
     return Locked<VstIntPtr>(effect, 0, [&](Vst2Plugin& plugin) {
         return plugin.Dispatch(opcode, index, value, ptr, opt);
     });

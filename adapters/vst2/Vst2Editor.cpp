@@ -1,19 +1,16 @@
-// The editor as VST 2.4 hosts see it: its size, and its window opened inside
-// the host's window and closed again.
-#include <cstring>
-
+// The editor as VST 2.4 hosts see it: its size, its window opened inside the
+// host's window, driven by the host's idle calls, and closed again.
 #include "adapters/vst2/Vst2Plugin.h"
 #include "graphics/Graphics.h"
+#include "graphics/PlatformGraphics.h"
 
 namespace {
-// The platform class of builds without a window system.
-constexpr const char* kHeadlessPlatform = "Headless";
+constexpr char kSizeWindowCapability[] = "sizeWindow";
 } // namespace
 
 Graphics* Vst2Plugin::HostEditor() const
 {
-    Graphics* editor = Editor();
-    return editor && std::strcmp(editor->PlatformName(), kHeadlessPlatform) != 0 ? editor : nullptr;
+    return DesktopEditor(Editor());
 }
 
 void Vst2Plugin::TakeEditorSize(const Graphics& editor)
@@ -32,12 +29,15 @@ void Vst2Plugin::AttachEditor(Graphics* editor)
     TakeEditorSize(*editor);
 }
 
-void Vst2Plugin::ResizeEditor(int, int)
+// The host is asked to fit its window to the new size when it says it can.
+void Vst2Plugin::ResizeEditor(int width, int height)
 {
     Graphics* editor = Editor();
     if (!editor)
         return;
     TakeEditorSize(*editor);
+    if (editor->WindowIsOpen() && CallHost(audioMasterCanDo, 0, 0, const_cast<char*>(kSizeWindowCapability)) == 1)
+        CallHost(audioMasterSizeWindow, width, height);
     EditorResized();
 }
 
@@ -66,4 +66,14 @@ VstIntPtr Vst2Plugin::EditorClose()
     EditorClosing();
     editor->CloseWindow();
     return 1;
+}
+
+// Runs outside the plug-in lock (see the dispatcher): the editor's events and
+// drawing take the lock only where they change the plug-in, so audio never
+// waits for a redraw, a menu or a dialog.
+VstIntPtr Vst2Plugin::EditorIdle()
+{
+    if (Graphics* editor = HostEditor())
+        editor->Idle();
+    return 0;
 }

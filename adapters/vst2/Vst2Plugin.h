@@ -56,6 +56,8 @@ public:
     void SetParameterNormalised(VstInt32 index, float value);
     void ProcessFloatBlock(float** inputs, float** outputs, VstInt32 frames, bool accumulate);
     void ProcessDoubleBlock(double** inputs, double** outputs, VstInt32 frames);
+    // The host's editor idle request, taken without the plug-in lock.
+    VstIntPtr EditorIdle();
 
 private:
     VstIntPtr CallHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,

@@ -8,6 +8,8 @@
 #include "core/FourCC.h"
 #include "core/PluginBase.h"
 
+class Vst3View;
+
 // The plug-in base seen through the VST 3 interfaces: one object is both the
 // audio processor and the edit controller of a single-component effect.
 class Vst3Plugin : public PluginBase, public Vst3::IUnitInfo, public Vst3::SingleComponentEffect {
@@ -48,6 +50,8 @@ public:
     Vst3::ParamValue PLUGIN_API plainParamToNormalized(Vst3::ParamID id, Vst3::ParamValue plainValue) override;
     Vst3::ParamValue PLUGIN_API getParamNormalized(Vst3::ParamID id) override;
     Vst3::tresult PLUGIN_API setParamNormalized(Vst3::ParamID id, Vst3::ParamValue value) override;
+    // "editor" makes a new view of the editor (none for a headless build).
+    Vst3::IPlugView* PLUGIN_API createView(Vst3::FIDString name) override;
 
     // IUnitInfo
     Vst3::int32 PLUGIN_API getUnitCount() override;
@@ -78,7 +82,10 @@ public:
     double HostTempo() override;
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo* info) override;
-    void ResizeEditor(int, int) override {}
+    // Asks the host, through the first view's frame, for the new size.
+    void ResizeEditor(int width, int height) override;
+    // A view going away leaves the list of open views.
+    void ForgetView(Vst3View* view);
     void SetLatency(int samples) override;
     bool SendMidi(const MidiMessage&) override { return false; }
 
@@ -105,6 +112,8 @@ private:
     bool bypassed = false;
     Vst3::ProcessContext processContextCopy{};
     std::vector<std::string> unitNames;
+    // Views the host holds, in creation order.
+    std::vector<Vst3View*> editorViews;
     // Host channel pointers advanced to the piece being processed; sized once
     // at construction so processing never allocates.
     std::vector<float*> floatPieces;

@@ -57,7 +57,7 @@ public:
 
     // One tick of the window's timer: the text entry first, then the dirty
     // area is redrawn and presented.
-    void TimerTick();
+    void TimerTick() override;
 
     HeadlessRequests& Requests() { return requests; }
     const HeadlessTextEntry& Entry() const { return entry; }

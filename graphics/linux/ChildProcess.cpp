@@ -196,7 +196,7 @@ bool ChildProcess::SpawnDetached(const std::vector<std::string>& argv)
     Options options;
     options.timeoutMs = kDetachTimeoutMs;
     const Result result = Run(detached, options);
-    return result.started && result.exitCode == 0;
+    return result.EndedWell();
 }
 
 bool ChildProcess::OnPath(const std::string& name)

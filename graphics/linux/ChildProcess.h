@@ -14,8 +14,12 @@ namespace ChildProcess {
 struct Result {
     bool started = false;  // the program was found and started
     bool timedOut = false; // it ran past the timeout and was killed
-    int exitCode = -1;     // its exit status; -1 when killed, not started or reaped elsewhere
+    int exitCode = -1;     // its exit status; -1 when killed, not started or reaped by the host
     std::string output;    // what it wrote to standard output, at most maxOutput bytes
+
+    // Ended in time with status 0, or with a status lost because the host
+    // reaps children itself (SIGCHLD ignored or handled).
+    bool EndedWell() const { return started && !timedOut && exitCode <= 0; }
 };
 
 struct Options {

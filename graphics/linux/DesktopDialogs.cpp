@@ -310,7 +310,7 @@ void DesktopDialogs::ChooseFile(std::string& outPath, int action, std::string& i
     const Args args = tool == Tool::Zenity ? ZenityChooser(save, start, words) : KdialogChooser(save, start, words);
     const ChildProcess::Result result = RunDialog(args, settings, tool);
     std::string chosen = Trimmed(result.output);
-    if (result.timedOut || result.exitCode != 0 || chosen.empty() || chosen[0] != '/' || chosen.back() == '/')
+    if (!result.EndedWell() || chosen.empty() || chosen[0] != '/' || chosen.back() == '/')
         return;
     if (save && !words.empty() && !EndsWithExtension(chosen, words)) {
         chosen += "." + words.front();
@@ -342,7 +342,7 @@ bool DesktopDialogs::ChooseColour(ColourARGB& colour, const char* prompt)
         args = {"kdialog", "--title", title, "--getcolor", "--default", current};
     }
     const ChildProcess::Result result = RunDialog(args, settings, tool);
-    return !result.timedOut && result.exitCode == 0 && ParseColour(Trimmed(result.output), colour);
+    return result.EndedWell() && ParseColour(Trimmed(result.output), colour);
 }
 
 bool DesktopDialogs::OpenLink(const char* url, const char* title, const char* confirmText, const char* errorText)

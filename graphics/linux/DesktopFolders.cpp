@@ -1,6 +1,5 @@
 #include "graphics/linux/DesktopFolders.h"
 
-#include <dlfcn.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,13 +14,6 @@ std::string WithSlash(std::string folder)
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
     return folder;
-}
-
-// The folder part of a path, with its trailing '/'; empty without one.
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 bool IsFolder(const std::string& path)
@@ -110,30 +102,6 @@ std::string FirstAbsolute(const char* list)
     return std::string();
 }
 } // namespace
-
-std::string DesktopFolders::HostFolder()
-{
-    std::vector<char> path(4096);
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size() - 1);
-    if (length <= 0)
-        return std::string();
-    return FolderOf(std::string(path.data(), static_cast<std::size_t>(length)));
-}
-
-std::string DesktopFolders::ModuleFolder(const void* addressInModule)
-{
-    Dl_info info{};
-    if (!addressInModule || dladdr(addressInModule, &info) == 0 || !info.dli_fname || !info.dli_fname[0])
-        return std::string();
-    const std::string path = info.dli_fname;
-    if (path[0] != '/') {
-        std::vector<char> resolved(4096);
-        if (path.find('/') == std::string::npos || !realpath(path.c_str(), resolved.data()))
-            return HostFolder();
-        return FolderOf(resolved.data());
-    }
-    return FolderOf(path);
-}
 
 std::string DesktopFolders::HomeFolder()
 {

@@ -2,16 +2,10 @@
 
 #include <string>
 
-// The folders the editor offers to plug-in code, each ending in '/'. An empty
-// text means the folder could not be found.
+// The user's folders the editor offers to plug-in code, each ending in '/'.
+// An empty text means the folder could not be found. (The host's and the
+// module's folders come from graphics/ModuleFolders.h.)
 namespace DesktopFolders {
-
-// The folder of the host program (from /proc/self/exe).
-std::string HostFolder();
-
-// The folder of the shared object that holds addressInModule (a function or
-// variable of the plug-in); the host's folder for an address in the program.
-std::string ModuleFolder(const void* addressInModule);
 
 // The user's home ($HOME, else the password database).
 std::string HomeFolder();

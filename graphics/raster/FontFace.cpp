@@ -6,7 +6,6 @@
 #include FT_SYNTHESIS_H
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 
 namespace {
@@ -112,22 +111,6 @@ uint8_t SourceCoverage(const FT_Bitmap& bitmap, unsigned row, unsigned col)
     return line[col];
 }
 
-// Removes the columns right of the last one with coverage.
-void TrimRight(GlyphMask* mask, int32_t boxWidth)
-{
-    int32_t used = 0;
-    for (int32_t y = 0; y < mask->height; ++y)
-        for (int32_t x = boxWidth - 1; x >= used; --x)
-            if (mask->coverage[size_t(y) * boxWidth + x]) {
-                used = x + 1;
-                break;
-            }
-    for (int32_t y = 0; y < mask->height; ++y)
-        std::memmove(&mask->coverage[size_t(y) * used], &mask->coverage[size_t(y) * boxWidth], size_t(used));
-    mask->coverage.resize(size_t(used) * mask->height);
-    mask->width = used;
-}
-
 } // namespace
 
 struct FontFace::Impl {
@@ -198,7 +181,7 @@ bool FontFace::RenderGlyph(uint32_t c, GlyphMask* out) const
     if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
         return false;
     out->advance = int32_t((slot->advance.x + 32) >> 6);
-    const int32_t boxWidth = out->advance + (lineHeight >= 16 ? lineHeight / 16 : 0) + 2;
+    const int32_t boxWidth = GlyphBoxWidth(out->advance, lineHeight);
     out->height = lineHeight;
     if (out->advance <= 0 || lineHeight <= 0)
         return false;
@@ -214,6 +197,6 @@ bool FontFace::RenderGlyph(uint32_t c, GlyphMask* out) const
                 out->coverage[size_t(y) * boxWidth + x] = SourceCoverage(bitmap, row, col);
         }
     }
-    TrimRight(out, boxWidth);
+    TrimGlyphRight(out, boxWidth);
     return true;
 }

@@ -12,3 +12,14 @@ struct GlyphMask {
     int32_t advance = 0;
     std::vector<uint8_t> coverage;
 };
+
+// The width of the box a character is rendered into: its advance plus room
+// for overhangs (a sixteenth of the line height from 16 pixels up, plus 2).
+inline int32_t GlyphBoxWidth(int32_t advance, int32_t lineHeight)
+{
+    return advance + (lineHeight >= 16 ? lineHeight / 16 : 0) + 2;
+}
+
+// Removes the columns of a mask rendered boxWidth wide right of the last one
+// with coverage.
+void TrimGlyphRight(GlyphMask* mask, int32_t boxWidth);

@@ -1,5 +1,6 @@
 // The editor of the equaliser: the backdrop and its 55 controls, each at its
 // place on the 1030 x 436 panel, built once with the plug-in.
+#include "graphics/Graphics.h"
 #include "graphics/OverlayControl.h"
 #include "graphics/PlatformGraphics.h"
 #include "graphics/SwitchControl.h"
@@ -56,7 +57,7 @@ struct EditorImages {
 
 void Sondrel::BuildEditor()
 {
-    auto* gui = new PlatformGraphics(this, kEditorWidth, kEditorHeight, kFrameRate);
+    Graphics* gui = NewPlatformGraphics(this, kEditorWidth, kEditorHeight, kFrameRate);
     gui->SetBackdrop(kImgBackdrop, "resources/img/bg.png");
     const EditorImages images(*gui);
     const TextStyle centre = ValueStyle(TextStyle::kAlignCentre);

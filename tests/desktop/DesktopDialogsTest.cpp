@@ -1,3 +1,4 @@
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -282,4 +283,25 @@ TEST_F(DesktopDialogsTest, LinksAskFirstOpenWithXdgOpenAndReportFailures)
     EXPECT_TRUE(Has(Log(4), "--text=No manual"));
     EXPECT_FALSE(Dialogs().OpenLink("--help", nullptr, nullptr, nullptr));
     EXPECT_EQ(Calls(), 4);
+}
+
+TEST_F(DesktopDialogsTest, ChoicesSurviveAHostThatReapsChildrenItself)
+{
+    Install("zenity");
+    WriteBytes(dir.Path("presets/A.fxp"), "x");
+    Answer(1, dir.Path("presets/A.fxp") + "\n", 0);
+    Answer(2, "rgb(9,8,7)\n", 0);
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction previous {};
+    sigaction(SIGCHLD, &ignore, &previous);
+    std::string path;
+    std::string folder = dir.Path("presets");
+    Dialogs().ChooseFile(path, DesktopDialogs::kOpen, folder, "fxp");
+    ColourARGB colour;
+    const bool picked = Dialogs().ChooseColour(colour, "");
+    sigaction(SIGCHLD, &previous, nullptr);
+    EXPECT_EQ(path, dir.Path("presets/A.fxp"));
+    EXPECT_TRUE(picked);
+    EXPECT_EQ(colour.r, 9);
 }

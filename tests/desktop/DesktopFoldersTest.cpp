@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
+#include "graphics/ModuleFolders.h"
 #include "graphics/linux/DesktopFolders.h"
 #include "tests/desktop/ScopedEnv.h"
 #include "tests/support/TempDir.h"
@@ -72,18 +72,13 @@ TEST_F(DesktopFoldersTest, AppDataFollowsTheXdgDataFolders)
     EXPECT_EQ(DesktopFolders::AppDataFolder(true), "/opt/share/");
 }
 
-TEST_F(DesktopFoldersTest, HostAndModuleFoldersEndInASlash)
+TEST(ModuleFolders, HostAndModuleFoldersAreTheProgramsFolderWithASlash)
 {
     std::vector<char> exe(4096);
     const ssize_t length = readlink("/proc/self/exe", exe.data(), exe.size() - 1);
     ASSERT_GT(length, 0);
     const std::string program(exe.data(), static_cast<std::size_t>(length));
-    const std::string host = DesktopFolders::HostFolder();
+    const std::string host = HostProgramFolder();
     EXPECT_EQ(host, program.substr(0, program.rfind('/') + 1));
-    EXPECT_EQ(DesktopFolders::ModuleFolder(reinterpret_cast<const void*>(&DesktopFolders::HostFolder)), host);
-    const std::string libm = DesktopFolders::ModuleFolder(reinterpret_cast<const void*>(static_cast<double (*)(double)>(&std::cos)));
-    ASSERT_FALSE(libm.empty());
-    EXPECT_EQ(libm.front(), '/');
-    EXPECT_EQ(libm.back(), '/');
-    EXPECT_EQ(DesktopFolders::ModuleFolder(nullptr), "");
+    EXPECT_EQ(PluginModuleFolder(), host);
 }

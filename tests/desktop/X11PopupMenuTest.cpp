@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <thread>
@@ -52,7 +53,10 @@ protected:
     // on another thread.
     PopupMenu* ShowWhile(PopupMenu& menu, const std::function<void(X11TestUser&)>& act)
     {
-        std::thread acting([&] { act(*user); });
+        std::thread acting([&] {
+            act(*user);
+            user->CloseLeftOverMenus();
+        });
         X11PopupMenu popup(editor->Conn(), window);
         popup.SetEventSink(sink);
         PopupMenu* chosen = popup.Show(menu, kAnchor);
@@ -238,6 +242,7 @@ TEST_F(X11PopupMenuTest, StaysOnTheScreenAndShowsLongTextsSafely)
     std::thread acting([&] {
         shown = user->WaitForMenus(1);
         user->Key(kEscape);
+        user->CloseLeftOverMenus();
     });
     EXPECT_EQ(popup.Show(*menu, {380, 290, 400, 300}), nullptr);
     acting.join();
@@ -265,8 +270,10 @@ TEST_F(X11PopupMenuTest, DrawsTheHighlightCheckMarkAndGreyedText)
             return;
         const auto [x, y] = ItemCentre(shown[0], 1, 3);
         u.Move(x, y);
-        u.WaitForMenus(1);
-        highlight = u.ScreenPixel(shown[0].left + 3, y);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while ((highlight = u.ScreenPixel(shown[0].left + 3, y)) != 0x3366CCu &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         background = u.ScreenPixel(shown[0].left + 3, ItemCentre(shown[0], 0, 3).second);
         const int checkRow = ItemCentre(shown[0], 0, 3).second;
         const int greyRow = ItemCentre(shown[0], 2, 3).second;

@@ -10,7 +10,7 @@
 namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kPatience = std::chrono::seconds(5);
-constexpr auto kGrabMoment = std::chrono::milliseconds(150);
+constexpr xcb_keysym_t kEscapeKey = 0xFF1B;
 constexpr auto kPoll = std::chrono::milliseconds(10);
 } // namespace
 
@@ -162,6 +162,30 @@ std::vector<PixelRect> X11TestUser::WaitForMenus(std::size_t count)
         std::this_thread::sleep_for(kPoll);
         menus = Menus();
     }
-    std::this_thread::sleep_for(kGrabMoment);
+    while (count > 0 && !KeyboardTaken() && Clock::now() < deadline)
+        std::this_thread::sleep_for(kPoll);
     return menus;
+}
+
+bool X11TestUser::KeyboardTaken()
+{
+    xcb_grab_keyboard_reply_t* reply = xcb_grab_keyboard_reply(
+        Conn(),
+        xcb_grab_keyboard(Conn(), 0, Screen()->root, XCB_CURRENT_TIME, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+        nullptr);
+    const bool taken = reply && reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED;
+    if (reply && reply->status == XCB_GRAB_STATUS_SUCCESS)
+        xcb_ungrab_keyboard(Conn(), XCB_CURRENT_TIME);
+    std::free(reply);
+    Sync();
+    return taken;
+}
+
+void X11TestUser::CloseLeftOverMenus()
+{
+    if (WaitForMenus(0).empty())
+        return;
+    Key(kEscapeKey);
+    Key(kEscapeKey);
+    Click(Screen()->width_in_pixels - 1, Screen()->height_in_pixels - 1);
 }

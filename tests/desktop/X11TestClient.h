@@ -48,10 +48,14 @@ public:
     void Key(xcb_keysym_t keysym);
     // The screen rectangles of the viewable override-redirect windows (the
     // open menus), bottom of the stack first, once there are count of them
-    // (waiting at most 5 s), and a moment for the menu to take its grab.
+    // and (count > 0) the menu has grabbed the keyboard, waiting at most 5 s.
     std::vector<PixelRect> WaitForMenus(std::size_t count);
+    // Closes menus a failing test left open, so that it fails instead of
+    // waiting forever.
+    void CloseLeftOverMenus();
 
 private:
+    bool KeyboardTaken();
     std::vector<PixelRect> Menus();
     void Fake(uint8_t type, uint8_t detail, int x = 0, int y = 0);
 

@@ -6,26 +6,19 @@
 #include "graphics/raster/RasterFill.h"
 
 namespace {
-Param Continuous()
-{
-    Param param;
-    param.SetupDouble("Gain", 0.0, -18.0, 18.0, 0.01, "dB", "", 1.0);
-    return param;
-}
-
-Param Whole()
-{
-    Param param;
-    param.SetupInt("Steps", 0, 0, 10, "", "");
-    return param;
-}
-
-Param Switch()
-{
-    Param param;
-    param.SetupBool("Phase", false, "");
-    return param;
-}
+// A continuous gain, a whole-number count and a switch, the three filters a
+// box can apply.
+struct FilterParams {
+    FilterParams()
+    {
+        gain.SetupDouble("Gain", 0.0, -18.0, 18.0, 0.01, "dB", "", 1.0);
+        steps.SetupInt("Steps", 0, 0, 10, "", "");
+        phase.SetupBool("Phase", false, "");
+    }
+    Param gain;
+    Param steps;
+    Param phase;
+};
 
 EditBox Typed(const Param* param, const char* typed, int limit = 7)
 {
@@ -49,9 +42,10 @@ TEST(EditBox, OpensWithEverythingSelectedAndTypingReplacesIt)
 
 TEST(EditBox, FiltersCharactersByParameterKind)
 {
-    const Param gain = Continuous();
-    const Param steps = Whole();
-    const Param phase = Switch();
+    const FilterParams params;
+    const Param& gain = params.gain;
+    const Param& steps = params.steps;
+    const Param& phase = params.phase;
     EXPECT_EQ(Typed(&gain, "12.5x").Text(), "12.5");
     EXPECT_EQ(Typed(&gain, "-+1").Text(), "-+1");
     EXPECT_EQ(Typed(&steps, "1.5").Text(), "15");

@@ -243,7 +243,13 @@ TEST_F(PresetControlsTest, CancelledOrWindowlessChooserTouchesNothing)
 
 TEST_F(PresetControlsTest, HelpMenuOpensTheManualAndTheMakersPages)
 {
+#if defined(_WIN32)
+    gui.SetHomeFolder("C:\\Users\\user\\Documents\\");
+    const std::string manual = "C:\\Users\\user\\Documents\\Marwick Audio\\Sondrel\\Sondrel Manual.pdf";
+#else
     gui.SetHomeFolder("/home/user/Documents/");
+    const std::string manual = "/home/user/Documents/Marwick Audio/Sondrel/Sondrel Manual.pdf";
+#endif
     gui.Requests().AnswerMenu("User Manual");
     Click(gui, 804, 19, LeftButton());
     gui.Requests().AnswerMenu("Website");
@@ -255,7 +261,7 @@ TEST_F(PresetControlsTest, HelpMenuOpensTheManualAndTheMakersPages)
               (std::vector<std::string>{"User Manual", "", "Website", "Support", "", "Facebook", "SoundCloud",
                                         "Twitter", "YouTube"}));
     ASSERT_EQ(gui.Requests().Links().size(), 2u);
-    EXPECT_EQ(gui.Requests().Links()[0], "/home/user/Documents/Marwick Audio/Sondrel/Sondrel Manual.pdf");
+    EXPECT_EQ(gui.Requests().Links()[0], manual);
     EXPECT_EQ(gui.Requests().Links()[1].compare(0, 8, "https://"), 0);
 }
 

@@ -35,4 +35,12 @@ TEST(LoadPlatformImage, OtherExtensionsAndMissingIdsGiveNoImage)
     EXPECT_FALSE(LoadPlatformImage(kImgBackdrop, nullptr));
 }
 
+// Resource ids are 16-bit on Windows: a larger id must not alias a smaller one.
+TEST(LoadPlatformImage, IdsOutsideTheResourceRangeGiveNoImage)
+{
+    EXPECT_FALSE(LoadPlatformImage(kImgBackdrop + 65536, "bg.png"));
+    EXPECT_FALSE(LoadPlatformImage(-kImgBackdrop, "bg.png"));
+    EXPECT_FALSE(LoadPlatformImage(0, "bg.png"));
+}
+
 } // namespace

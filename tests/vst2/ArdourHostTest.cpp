@@ -60,7 +60,7 @@ TEST_F(ArdourHost, ScannerAcceptsThePlugin)
     for (const char* expected :
          {"name=\"Sondrel\"", "creator=\"Marwick Audio\"", "category=\"Effect\"", "n_inputs=\"2\"",
           "n_outputs=\"2\"", "n_midi_inputs=\"0\"", "is_instrument=\"0\"", "can_process_replace=\"1\"",
-          "has_editor=\"0\"", "id=\"1366455918\""})
+          "has_editor=\"1\"", "id=\"1366455918\""})
         EXPECT_NE(scan.output.find(expected), std::string::npos) << expected << "\n" << scan.output;
 }
 

@@ -110,7 +110,7 @@ TEST_F(Vst2HostServices, HostIsIdentifiedFromItsProductAndVersion)
 TEST_F(Vst2HostServices, VendorVersionsPackAsMajorMinorPatch)
 {
     const std::pair<VstIntPtr, int32_t> cases[] = {
-        {8, 0x000008}, {100, 0x000100}, {50102, 0x050102}, {-5, 0}, {VstIntPtr{1} << 40, 0}, {INT_MAX, 0}};
+        {8, 0x000008}, {100, 0x000100}, {50102, 0x050102}, {-5, 0}, {static_cast<VstIntPtr>(int64_t{1} << 40), 0}, {INT_MAX, 0}};
     for (const auto& [decimal, packed] : cases) {
         plugin.reset();
         host.product = "Ardour";

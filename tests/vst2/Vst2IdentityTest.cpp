@@ -14,8 +14,7 @@ TEST_F(Vst2HostTest, EffectRecordDescribesTheEqualiser)
     EXPECT_EQ(effect.numParams, kParams);
     EXPECT_EQ(effect.numInputs, 2);
     EXPECT_EQ(effect.numOutputs, 2);
-    EXPECT_EQ(effect.flags, 0x1038);
-    EXPECT_EQ(effect.flags & effFlagsHasEditor, 0) << "no editor yet";
+    EXPECT_EQ(effect.flags, 0x1039) << "can replace, chunks, double replacing, mono, editor";
     EXPECT_EQ(effect.uniqueID, VstFourCC('Q', 'r', 'v', 'n'));
     EXPECT_EQ(effect.version, 20000);
     EXPECT_EQ(effect.initialDelay, 0);

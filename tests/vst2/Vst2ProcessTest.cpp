@@ -178,15 +178,19 @@ TEST_F(Vst2HostTest, BadSampleRatesAndBlockSizesAreIgnored)
             ASSERT_TRUE(std::isfinite(v));
 }
 
-TEST_F(Vst2HostTest, EditorRequestsAnswerAsWithoutEditor)
+// Without a window to embed into, the editor still reports its size, refuses
+// to open and answers the other editor requests harmlessly.
+TEST_F(Vst2HostTest, EditorRequestsWithoutAHostWindow)
 {
     ERect* rect = nullptr;
-    EXPECT_EQ(host->Dispatch(effEditGetRect, 0, 0, &rect), 0);
-    EXPECT_EQ(rect, nullptr);
-    EXPECT_EQ(host->Dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(0x1234)), 0);
-    EXPECT_EQ(host->Dispatch(effEditClose), 0);
+    ASSERT_EQ(host->Dispatch(effEditGetRect, 0, 0, &rect), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->right - rect->left, 1030);
+    EXPECT_EQ(rect->bottom - rect->top, 436);
+    EXPECT_EQ(host->Dispatch(effEditOpen, 0, 0, nullptr), 0);
     EXPECT_EQ(host->Dispatch(effEditIdle), 0);
+    EXPECT_EQ(host->Dispatch(effEditClose), 1);
     EXPECT_EQ(host->Dispatch(effIdle), 0);
     EXPECT_EQ(host->Dispatch(effSetBypass, 0, 1), 0);
-    EXPECT_EQ(host->Effect()->flags & effFlagsHasEditor, 0);
+    EXPECT_EQ(host->Effect()->flags & effFlagsHasEditor, effFlagsHasEditor);
 }

@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 
 #include "adapters/vst3/abi/Vst3Units.h"
+#include "graphics/raster/PngDecoder.h"
 #include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/ParameterChanges.h"
 #include "tools/vst3host/Vst3Instance.h"
@@ -141,4 +145,31 @@ TEST_F(Vst3Bundle, EverythingIsDestroyedWhenTheHostReleasesIt)
     ASSERT_EQ(renewed->createInstance(classInfo.cid, IAudioProcessor::kIid.bytes, &obj), kResultOk);
     EXPECT_EQ(static_cast<IAudioProcessor*>(obj)->release(), 0u);
     EXPECT_EQ(renewed.Detach()->release(), 0u);
+}
+
+// Hosts list the module from Contents/Resources without loading it: the
+// class there is the factory's, and its preview image is the whole editor.
+TEST_F(Vst3Bundle, ResourcesDescribeTheFactorysClassAndShowItsEditor)
+{
+    std::string cid;
+    char digits[3];
+    for (const char byte : classInfo.cid) {
+        std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned char>(byte));
+        cid += digits;
+    }
+    const std::string resources = std::string(SONDREL_VST3_BUNDLE) + "/Contents/Resources/";
+    std::stringstream info;
+    info << std::ifstream(resources + "moduleinfo.json").rdbuf();
+    EXPECT_NE(info.str().find("\"CID\": \"" + cid + "\""), std::string::npos) << info.str();
+    EXPECT_NE(info.str().find("\"Name\": \"Sondrel\""), std::string::npos);
+    const std::string snapshot = "Snapshots/" + cid + "_snapshot.png";
+    EXPECT_NE(info.str().find("\"Path\": \"" + snapshot + "\""), std::string::npos);
+    std::stringstream png;
+    png << std::ifstream(resources + snapshot, std::ios::binary).rdbuf();
+    const std::string bytes = png.str();
+    const std::unique_ptr<MemBitmap> image =
+        DecodePng(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    ASSERT_TRUE(image) << resources + snapshot;
+    EXPECT_EQ(image->Width(), 1030);
+    EXPECT_EQ(image->Height(), 436);
 }

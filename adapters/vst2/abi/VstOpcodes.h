@@ -52,6 +52,7 @@ enum VstHostOpcode : VstInt32 {
     audioMasterVersion = 1,
     audioMasterGetTime = 7,
     audioMasterProcessEvents = 8,
+    audioMasterSizeWindow = 15,
     audioMasterGetCurrentProcessLevel = 23,
     audioMasterGetVendorString = 32,
     audioMasterGetProductString = 33,

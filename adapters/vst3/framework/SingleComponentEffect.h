@@ -64,6 +64,9 @@ public:
     tresult PLUGIN_API openHelp(TBool onlyCheck) override;
     tresult PLUGIN_API openAboutBox(TBool onlyCheck) override;
 
+    // The host context given to initialize, or none.
+    FUnknown* HostContextObject() const { return hostContext; }
+
     // IConnectionPoint
     tresult PLUGIN_API connect(IConnectionPoint* other) override;
     tresult PLUGIN_API disconnect(IConnectionPoint* other) override;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <atomic>
+#include <thread>
+
+#include "adapters/vst3/abi/Vst3View.h"
+
+class Graphics;
+
+// Keeps an open editor window running on a Linux host. The editor's display
+// descriptor and its frame timer are registered with the host's run loop,
+// taken from the view's frame or else from the host context; the host then
+// calls back on its user-interface thread. A host that lends no run loop, or
+// one that refuses the timer, gets a thread of the editor's own that waits on
+// the descriptor and ticks the timer; the view starts it after the window
+// opened and stops it before the window closes, so the two never overlap.
+class Vst3EditorDriver {
+public:
+    Vst3EditorDriver() = default;
+    ~Vst3EditorDriver() { Stop(); }
+    Vst3EditorDriver(const Vst3EditorDriver&) = delete;
+    Vst3EditorDriver& operator=(const Vst3EditorDriver&) = delete;
+
+    void Start(Graphics& editor, Vst3::FUnknown* frame, Vst3::FUnknown* hostContext);
+    // Unregisters everything from the run loop, or ends the thread.
+    void Stop();
+    bool RunsOwnThread() const { return thread.joinable(); }
+
+private:
+    class Handler;
+
+    bool StartWithRunLoop(Graphics& editor, Vst3::Linux::IRunLoop* loop);
+    void StartThread(Graphics& editor);
+    void ThreadLoop(Graphics& editor);
+
+    Handler* handler = nullptr;
+    Vst3::Linux::IRunLoop* runLoop = nullptr;
+    std::thread thread;
+    std::atomic<bool> stopping{false};
+    int wakeDescriptor = -1;
+};

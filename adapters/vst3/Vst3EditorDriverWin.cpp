@@ -1,0 +1,8 @@
+// On Windows the editor's window is driven by its own window messages and
+// its 40 ms window timer, which the host's message loop delivers: the view
+// has nothing to register or run.
+#include "adapters/vst3/Vst3EditorDriver.h"
+
+void Vst3EditorDriver::Start(Graphics&, Vst3::FUnknown*, Vst3::FUnknown*) {}
+
+void Vst3EditorDriver::Stop() {}

@@ -1,0 +1,142 @@
+#include "adapters/vst3/Vst3View.h"
+
+#include <cstring>
+
+#include "adapters/vst3/Vst3Plugin.h"
+#include "graphics/Graphics.h"
+#include "graphics/PlatformGraphics.h"
+
+using namespace Vst3;
+
+namespace {
+#if defined(_WIN32)
+constexpr const char* kOwnPlatformType = kPlatformTypeHWND;
+#else
+constexpr const char* kOwnPlatformType = kPlatformTypeX11EmbedWindowID;
+#endif
+
+bool IsOwnPlatformType(FIDString type)
+{
+    return type && std::strcmp(type, kOwnPlatformType) == 0;
+}
+} // namespace
+
+Vst3View::Vst3View(Vst3Plugin& plugin) : plug(&plugin)
+{
+    static_cast<IEditController*>(plug)->addRef();
+}
+
+Vst3View::~Vst3View()
+{
+    CloseOwnWindow();
+    plug->ForgetView(this);
+    static_cast<IEditController*>(plug)->release();
+}
+
+tresult PLUGIN_API Vst3View::queryInterface(const TUID iid, void** obj)
+{
+    if (!obj)
+        return kInvalidArgument;
+    if (OfferInterface<IPlugView>(iid, this, obj) || OfferInterfaceVia<FUnknown, IPlugView>(iid, this, obj))
+        return kResultOk;
+    *obj = nullptr;
+    return kNoInterface;
+}
+
+uint32 PLUGIN_API Vst3View::addRef()
+{
+    return references.Add();
+}
+
+uint32 PLUGIN_API Vst3View::release()
+{
+    const uint32 remaining = references.Drop();
+    if (remaining == 0)
+        delete this;
+    return remaining;
+}
+
+Graphics* Vst3View::Editor() const
+{
+    return DesktopEditor(plug->Editor());
+}
+
+tresult PLUGIN_API Vst3View::isPlatformTypeSupported(FIDString type)
+{
+    return Editor() && IsOwnPlatformType(type) ? kResultTrue : kResultFalse;
+}
+
+// A platform type this build cannot embed into opens no window, yet the
+// plug-in learns that its editor is shown (hosts rely on the answer); nothing
+// is then drawn into or closed in a window that does not exist.
+tresult PLUGIN_API Vst3View::attached(void* parent, FIDString type)
+{
+    Graphics* editor = Editor();
+    if (!editor)
+        return kResultFalse;
+    CloseOwnWindow();
+    if (IsOwnPlatformType(type)) {
+        ownWindow = editor->OpenWindow(parent);
+        if (ownWindow)
+            driver.Start(*editor, frame, plug->HostContextObject());
+    }
+    plug->EditorOpened();
+    return kResultOk;
+}
+
+tresult PLUGIN_API Vst3View::removed()
+{
+    if (Editor()) {
+        plug->EditorClosing();
+        CloseOwnWindow();
+    }
+    return kResultOk;
+}
+
+// The editor's window is closed only while it is still the one this view
+// opened: another view may have opened it since.
+void Vst3View::CloseOwnWindow()
+{
+    driver.Stop();
+    Graphics* editor = Editor();
+    if (editor && ownWindow && editor->WindowHandle() == ownWindow)
+        editor->CloseWindow();
+    ownWindow = nullptr;
+}
+
+tresult PLUGIN_API Vst3View::getSize(ViewRect* size)
+{
+    Graphics* editor = Editor();
+    if (!editor || !size)
+        return kResultFalse;
+    *size = {0, 0, editor->Width(), editor->Height()};
+    return kResultOk;
+}
+
+tresult PLUGIN_API Vst3View::onSize(ViewRect* newSize)
+{
+    if (!newSize)
+        return kResultOk;
+    rect = *newSize;
+    if (resizePending) {
+        resizePending = false;
+        plug->EditorResized();
+    }
+    return kResultOk;
+}
+
+tresult PLUGIN_API Vst3View::setFrame(IPlugFrame* newFrame)
+{
+    frame = newFrame;
+    return kResultOk;
+}
+
+bool Vst3View::RequestResize(int width, int height)
+{
+    if (!frame)
+        return false;
+    resizePending = true;
+    ViewRect size{0, 0, width, height};
+    frame->resizeView(this, &size);
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+// The editor view a host embeds into its window, the host's frame around it,
+// and the run loop Linux hosts lend a view for its file descriptors and timers.
+#include "adapters/vst3/abi/Vst3Base.h"
+
+namespace Vst3 {
+
+// Platform types of the window handed to IPlugView::attached.
+constexpr char kPlatformTypeHWND[] = "HWND";
+constexpr char kPlatformTypeX11EmbedWindowID[] = "X11EmbedWindowID";
+
+struct ViewRect {
+    int32 left = 0;
+    int32 top = 0;
+    int32 right = 0;
+    int32 bottom = 0;
+};
+
+static_assert(sizeof(ViewRect) == 16, "ViewRect layout");
+
+class IPlugFrame;
+
+class IPlugView : public FUnknown {
+public:
+    virtual tresult PLUGIN_API isPlatformTypeSupported(FIDString type) = 0;
+    virtual tresult PLUGIN_API attached(void* parent, FIDString type) = 0;
+    virtual tresult PLUGIN_API removed() = 0;
+    virtual tresult PLUGIN_API onWheel(float distance) = 0;
+    virtual tresult PLUGIN_API onKeyDown(char16 key, int16 keyCode, int16 modifiers) = 0;
+    virtual tresult PLUGIN_API onKeyUp(char16 key, int16 keyCode, int16 modifiers) = 0;
+    virtual tresult PLUGIN_API getSize(ViewRect* size) = 0;
+    virtual tresult PLUGIN_API onSize(ViewRect* newSize) = 0;
+    virtual tresult PLUGIN_API onFocus(TBool state) = 0;
+    virtual tresult PLUGIN_API setFrame(IPlugFrame* frame) = 0;
+    virtual tresult PLUGIN_API canResize() = 0;
+    virtual tresult PLUGIN_API checkSizeConstraint(ViewRect* rect) = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x5BC32507, 0xD06049EA, 0xA6151B52, 0x2B755B29);
+};
+
+class IPlugFrame : public FUnknown {
+public:
+    virtual tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x367FAF01, 0xAFA94693, 0x8D4DA2A0, 0xED0882A3);
+};
+
+namespace Linux {
+
+using FileDescriptor = int;
+using TimerInterval = uint64;
+
+class IEventHandler : public FUnknown {
+public:
+    virtual void PLUGIN_API onFDIsSet(FileDescriptor fd) = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x561E65C9, 0x13A0496F, 0x813A2C35, 0x654D7983);
+};
+
+class ITimerHandler : public FUnknown {
+public:
+    virtual void PLUGIN_API onTimer() = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x10BDD94F, 0x41424774, 0x821FAD8F, 0xECA72CA9);
+};
+
+class IRunLoop : public FUnknown {
+public:
+    virtual tresult PLUGIN_API registerEventHandler(IEventHandler* handler, FileDescriptor fd) = 0;
+    virtual tresult PLUGIN_API unregisterEventHandler(IEventHandler* handler) = 0;
+    virtual tresult PLUGIN_API registerTimer(ITimerHandler* handler, TimerInterval milliseconds) = 0;
+    virtual tresult PLUGIN_API unregisterTimer(ITimerHandler* handler) = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x18C35366, 0x97764F1A, 0x9C5B8385, 0x7A871389);
+};
+
+} // namespace Linux
+
+} // namespace Vst3

@@ -1,0 +1,379 @@
+#include "graphics/x11/GraphicsX11.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/raster/PlatformImage.h"
+#include "graphics/x11/X11Connection.h"
+
+namespace {
+constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS |
+                                XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION |
+                                XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE |
+                                XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+constexpr char kWindowTitle[] = "Sondrel";
+// XEmbed protocol version 0, flag "mapped".
+constexpr uint32_t kXEmbedInfo[2] = {0, 1};
+// A host's idle calls come about every frame period, some a little early:
+// a tick is due this much before the full period has passed.
+constexpr std::chrono::milliseconds kIdleTolerance{8};
+
+constexpr xcb_button_t kLeft = 1;
+constexpr xcb_button_t kMiddle = 2;
+constexpr xcb_button_t kRight = 3;
+
+PixelRect RectOf(int x, int y, int w, int h)
+{
+    return {x, y, x + w, y + h};
+}
+} // namespace
+
+GraphicsX11::GraphicsX11(PluginBase* owner, int w, int h, int rate) : Graphics(owner, w, h, rate) {}
+
+GraphicsX11::~GraphicsX11()
+{
+    CloseWindow();
+}
+
+// An open text-entry box is drawn over whatever the area shows of it.
+bool GraphicsX11::PresentArea(const PixelRect& area)
+{
+    if (!window || !Surface())
+        return false;
+    if (EntryOpen() && !area.Intersect(entryRect).IsEmpty())
+        entryBox.Draw(Surface(), entryRect, entryStyle, true);
+    if (present.Present(*Surface(), area))
+        return true;
+    WindowLost();
+    return false;
+}
+
+void* GraphicsX11::OpenWindow(void* parentHandle)
+{
+    CloseWindow();
+    const auto parent = static_cast<xcb_window_t>(reinterpret_cast<uintptr_t>(parentHandle));
+    if (parent == XCB_WINDOW_NONE)
+        return nullptr;
+    connection = std::make_unique<X11Connection>();
+    if (!connection->IsOpen() || !CreateChildWindow(parent)) {
+        CloseWindow();
+        return nullptr;
+    }
+    parentWindow = parent;
+    topLevel = connection->TopLevelOf(parent);
+    keySymbols = xcb_key_symbols_alloc(connection->Get());
+    AnnounceWindow();
+    for (int i = 0; i < ControlCount(); ++i)
+        GetControl(i)->MarkChanged(false);
+    lastTick = std::chrono::steady_clock::now() - FramePeriod();
+    return WindowHandle();
+}
+
+// The window uses the screen's own visual, whatever the host's window uses,
+// and has no background, so the server never paints over the editor.
+bool GraphicsX11::CreateChildWindow(xcb_window_t parent)
+{
+    const xcb_screen_t& screen = connection->Screen();
+    if (!X11Present::TakesOurPixels(*connection, screen.root_depth))
+        return false;
+    xcb_connection_t* c = connection->Get();
+    const xcb_window_t id = xcb_generate_id(c);
+    const uint32_t values[] = {XCB_BACK_PIXMAP_NONE, 0, kEventMask, screen.default_colormap};
+    const xcb_void_cookie_t created = xcb_create_window_checked(
+        c, screen.root_depth, id, parent, 0, 0, static_cast<uint16_t>(Width()), static_cast<uint16_t>(Height()), 0,
+        XCB_WINDOW_CLASS_INPUT_OUTPUT, screen.root_visual,
+        XCB_CW_BACK_PIXMAP | XCB_CW_BORDER_PIXEL | XCB_CW_EVENT_MASK | XCB_CW_COLORMAP, values);
+    if (!connection->Succeeded(created))
+        return false;
+    window = id;
+    if (!present.Attach(*connection, window, screen.root_depth, Width(), Height()))
+        return false;
+    return true;
+}
+
+void GraphicsX11::AnnounceWindow()
+{
+    xcb_connection_t* c = connection->Get();
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                        sizeof kWindowTitle - 1, kWindowTitle);
+    const xcb_atom_t xembedInfo = connection->Atom("_XEMBED_INFO");
+    if (xembedInfo != XCB_ATOM_NONE)
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, xembedInfo, xembedInfo, 32, 2, kXEmbedInfo);
+    xcb_map_window(c, window);
+    xcb_flush(c);
+}
+
+void GraphicsX11::CloseWindow()
+{
+    if (!connection)
+        return;
+    if (window && connection->IsOpen()) {
+        if (CursorHidden())
+            RestoreCursor();
+        xcb_destroy_window(connection->Get(), window);
+    }
+    ForgetWindow();
+    connection.reset();
+}
+
+// Everything the open window held on the client side; what the server held
+// for it goes with the connection.
+void GraphicsX11::ForgetWindow()
+{
+    CloseEntry();
+    uncovered = {};
+    present.Detach();
+    if (keySymbols)
+        xcb_key_symbols_free(keySymbols);
+    keySymbols = nullptr;
+    window = parentWindow = topLevel = XCB_WINDOW_NONE;
+    blankCursor = XCB_CURSOR_NONE;
+    pointerCaptured = false;
+    SetCursorHidden(false);
+}
+
+// The window went without our doing: nothing more is sent to it and the
+// editor counts as closed. The connection stays until the host closes the
+// editor, so a descriptor the host watches stays valid meanwhile.
+void GraphicsX11::WindowLost()
+{
+    ReleaseCapture();
+    ForgetWindow();
+}
+
+void* GraphicsX11::WindowHandle()
+{
+    return window ? reinterpret_cast<void*>(static_cast<uintptr_t>(window)) : nullptr;
+}
+
+int GraphicsX11::EventDescriptor()
+{
+    return connection ? connection->Descriptor() : -1;
+}
+
+// After the window was lost, what still arrives is read and dropped.
+void GraphicsX11::HandleEvents()
+{
+    if (!connection)
+        return;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(connection->Get())) {
+        if (window)
+            Dispatch(*event);
+        std::free(event);
+    }
+    if (window && !connection->IsOpen())
+        WindowLost();
+}
+
+void GraphicsX11::TimerTick()
+{
+    if (!window)
+        return;
+    lastTick = std::chrono::steady_clock::now();
+    if (!EntryTick())
+        return;
+    PixelRect dirty;
+    CollectDirtyArea(dirty);
+    dirty = dirty.Union(uncovered);
+    uncovered = {};
+    if (!dirty.IsEmpty())
+        Redraw(dirty);
+    if (window)
+        xcb_flush(connection->Get());
+}
+
+void GraphicsX11::Idle()
+{
+    HandleEvents();
+    if (window && std::chrono::steady_clock::now() - lastTick >= FramePeriod() - kIdleTolerance)
+        TimerTick();
+}
+
+std::chrono::milliseconds GraphicsX11::FramePeriod() const
+{
+    return std::chrono::milliseconds(1000 / (FrameRate() > 0 ? FrameRate() : 25));
+}
+
+void GraphicsX11::Dispatch(const xcb_generic_event_t& event)
+{
+    switch (event.response_type & 0x7f) {
+    case 0: ErrorArrived(reinterpret_cast<const xcb_generic_error_t&>(event)); break;
+    case XCB_EXPOSE: {
+        const auto& expose = reinterpret_cast<const xcb_expose_event_t&>(event);
+        PresentArea(RectOf(expose.x, expose.y, expose.width, expose.height));
+        break;
+    }
+    case XCB_BUTTON_PRESS: ButtonPressed(reinterpret_cast<const xcb_button_press_event_t&>(event)); break;
+    case XCB_BUTTON_RELEASE: ButtonReleased(reinterpret_cast<const xcb_button_release_event_t&>(event)); break;
+    case XCB_MOTION_NOTIFY: PointerMoved(reinterpret_cast<const xcb_motion_notify_event_t&>(event)); break;
+    case XCB_KEY_PRESS: KeyPressed(reinterpret_cast<const xcb_key_press_event_t&>(event)); break;
+    case XCB_KEY_RELEASE:
+        if (!EntryOpen())
+            ForwardToHost(reinterpret_cast<const xcb_key_release_event_t&>(event), XCB_EVENT_MASK_KEY_RELEASE);
+        break;
+    case XCB_LEAVE_NOTIFY:
+        if (!pointerCaptured)
+            PointerLeft();
+        break;
+    case XCB_DESTROY_NOTIFY:
+        if (reinterpret_cast<const xcb_destroy_notify_event_t&>(event).window == window)
+            WindowLost();
+        break;
+    default: break;
+    }
+}
+
+// Errors about other resources (a focus request while the host's window is
+// unmapped, say) change nothing; an error about the window means it is gone.
+void GraphicsX11::ErrorArrived(const xcb_generic_error_t& error)
+{
+    const bool aboutWindow = error.error_code == XCB_WINDOW || error.error_code == XCB_DRAWABLE;
+    if (aboutWindow && error.resource_id == window)
+        WindowLost();
+}
+
+void GraphicsX11::ButtonPressed(const xcb_button_press_event_t& event)
+{
+    const int notches = X11Input::WheelNotches(event.detail);
+    const MouseMods mods = X11Input::ModsFromState(event.state, event.detail, true);
+    if (notches != 0) {
+        if (EntryOpen())
+            CancelTextEntry();
+        else
+            PointerWheel(event.event_x, event.event_y, mods, notches);
+        return;
+    }
+    if (event.detail != kLeft && event.detail != kMiddle && event.detail != kRight)
+        return;
+    if (EntryOpen()) {
+        EntryPressed(event.event_x, event.event_y);
+        return;
+    }
+    TakeFocus(event.time);
+    if (clicks.IsDoubleClick(event.detail, event.time, event.event_x, event.event_y)) {
+        pointerCaptured = PointerDoubleClick(event.event_x, event.event_y, mods);
+        return;
+    }
+    pointerCaptured = true;
+    PointerDown(event.event_x, event.event_y, mods);
+}
+
+void GraphicsX11::ButtonReleased(const xcb_button_release_event_t& event)
+{
+    if (event.detail != kLeft && event.detail != kRight)
+        return;
+    pointerCaptured = false;
+    PointerUp(event.event_x, event.event_y, X11Input::ModsFromState(event.state, event.detail, false));
+}
+
+void GraphicsX11::PointerMoved(const xcb_motion_notify_event_t& event)
+{
+    const MouseMods mods = X11Input::ModsFromState(event.state, 0, false);
+    if (mods.left || mods.right) {
+        if (pointerCaptured && !EntryOpen())
+            PointerDrag(event.event_x, event.event_y, mods);
+    } else {
+        PointerOver(event.event_x, event.event_y, mods);
+    }
+}
+
+void GraphicsX11::KeyPressed(const xcb_key_press_event_t& event)
+{
+    if (EntryOpen()) {
+        EntryKey(event);
+        return;
+    }
+    const int key = X11Input::EditorKey(xcb_key_symbols_get_keysym(keySymbols, event.detail, 0));
+    if (key != X11Input::kNoKey && KeyDown(event.event_x, event.event_y, key))
+        return;
+    ForwardToHost(event, XCB_EVENT_MASK_KEY_PRESS);
+}
+
+// Keys the editor does not use go on to the host's top-level window, where
+// the host's shortcuts live.
+void GraphicsX11::ForwardToHost(const xcb_key_press_event_t& event, uint32_t mask)
+{
+    if (topLevel == XCB_WINDOW_NONE)
+        return;
+    xcb_key_press_event_t forwarded = event;
+    forwarded.event = topLevel;
+    forwarded.child = XCB_WINDOW_NONE;
+    xcb_send_event(connection->Get(), 0, topLevel, mask, reinterpret_cast<const char*>(&forwarded));
+    xcb_flush(connection->Get());
+}
+
+void GraphicsX11::TakeFocus(xcb_timestamp_t time)
+{
+    xcb_set_input_focus(connection->Get(), XCB_INPUT_FOCUS_PARENT, window, time);
+}
+
+void GraphicsX11::Resize(int newWidth, int newHeight)
+{
+    if (newWidth == Width() && newHeight == Height())
+        return;
+    pointerCaptured = false;
+    CloseEntry();
+    uncovered = {};
+    Graphics::Resize(newWidth, newHeight);
+    if (!window)
+        return;
+    const uint32_t size[] = {static_cast<uint32_t>(newWidth), static_cast<uint32_t>(newHeight)};
+    xcb_configure_window(connection->Get(), window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
+    if (!present.Attach(*connection, window, connection->Screen().root_depth, newWidth, newHeight))
+        WindowLost();
+}
+
+xcb_cursor_t GraphicsX11::BlankCursor()
+{
+    if (blankCursor != XCB_CURSOR_NONE)
+        return blankCursor;
+    xcb_connection_t* c = connection->Get();
+    const xcb_pixmap_t pixmap = xcb_generate_id(c);
+    xcb_create_pixmap(c, 1, pixmap, window, 1, 1);
+    const xcb_gcontext_t gc = xcb_generate_id(c);
+    const uint32_t black = 0;
+    xcb_create_gc(c, gc, pixmap, XCB_GC_FOREGROUND, &black);
+    const xcb_rectangle_t pixel = {0, 0, 1, 1};
+    xcb_poly_fill_rectangle(c, pixmap, gc, 1, &pixel);
+    blankCursor = xcb_generate_id(c);
+    xcb_create_cursor(c, blankCursor, pixmap, pixmap, 0, 0, 0, 0, 0, 0, 0, 0);
+    xcb_free_gc(c, gc);
+    xcb_free_pixmap(c, pixmap);
+    return blankCursor;
+}
+
+void GraphicsX11::HideCursor()
+{
+    if (CursorHidden() || !window)
+        return;
+    xcb_connection_t* c = connection->Get();
+    xcb_query_pointer_reply_t* pointer =
+        xcb_query_pointer_reply(c, xcb_query_pointer(c, connection->Screen().root), nullptr);
+    if (!pointer)
+        return;
+    hiddenCursorX = pointer->root_x;
+    hiddenCursorY = pointer->root_y;
+    std::free(pointer);
+    const uint32_t cursor = BlankCursor();
+    xcb_change_window_attributes(c, window, XCB_CW_CURSOR, &cursor);
+    xcb_flush(c);
+    SetCursorHidden(true);
+}
+
+void GraphicsX11::RestoreCursor()
+{
+    if (!CursorHidden() || !window)
+        return;
+    xcb_connection_t* c = connection->Get();
+    xcb_warp_pointer(c, XCB_WINDOW_NONE, connection->Screen().root, 0, 0, 0, 0,
+                     static_cast<int16_t>(hiddenCursorX), static_cast<int16_t>(hiddenCursorY));
+    const uint32_t none = XCB_CURSOR_NONE;
+    xcb_change_window_attributes(c, window, XCB_CW_CURSOR, &none);
+    xcb_flush(c);
+    SetCursorHidden(false);
+}
+
+std::unique_ptr<RasterBitmap> GraphicsX11::LoadPlatformImage(int32_t resourceId, const char* fileName)
+{
+    return ::LoadPlatformImage(resourceId, fileName);
+}

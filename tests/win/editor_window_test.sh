@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The editor in a host window under Wine, driven through XTest as a user would:
+#   editor_window_test.sh HOST.exe PLUGIN WORKDIR [LINUX_SONDREL_RENDER]
+# HOST.exe is a test host's window mode (sondrel-vst2-window.exe or
+# sondrel-vst3-window.exe); WORKDIR holds a private Wine prefix. With the
+# Linux renderer given, the window is also compared with its editor snapshot.
+set -euo pipefail
+host="$1"
+plugin="$2"
+work="$3"
+render="${4:-}"
+
+mkdir -p "$work"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=;mshtml="
+run="$work/run.$$"
+rm -rf "$run"
+mkdir -p "$run"
+
+fail() {
+  echo "FAIL: $*"
+  for f in "$run"/*.txt; do echo "== $f"; cat "$f"; done
+  exit 1
+}
+
+# A display of our own.
+exec 5>"$run/display"
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$run"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$run/display" ] && break; sleep 0.1; done
+[ -s "$run/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$run/display")"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+
+# The value of a "key value" line of a report.
+value() { tr -d '\r' <"$1" | awk -v k="$2" '$1 == k { $1 = ""; sub(/^ /, ""); print; exit }'; }
+# Differing pixels of a "...-match" line, in thousandths of the picture.
+per_mille() { tr -d '\r' <"$1" | awk -v k="$2" '$1 == k && $2 == "differing" { print int($3 * 1000 / $5); exit }'; }
+
+# 1. Open and close 100 times, then compare what the window shows.
+reference_args=()
+if [ -n "$render" ]; then
+  printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00\x44\xac\x00\x00\x10\xb1\x02\x00\x04\x00\x10\x00data\x00\x00\x00\x00' >"$run/silence.wav"
+  "$render" --editor-snapshot "$run/linux.png" "$run/silence.wav" "$run/out.wav" >/dev/null
+  reference_args=(--reference "Z:$(echo "$run/linux.png" | tr / '\\')")
+fi
+wine "$host" "$plugin" --cycles 100 --reference-headless "${reference_args[@]}" >"$run/cycles.txt" 2>/dev/null \
+  || fail "host failed"
+[ "$(value "$run/cycles.txt" opened)" = 1 ] || fail "the editor did not open in the host window"
+[ "$(value "$run/cycles.txt" gdi-growth)" = 0 ] || fail "GDI objects leaked over 100 open/close cycles"
+[ "$(value "$run/cycles.txt" user-growth)" = 0 ] || fail "USER objects leaked over 100 open/close cycles"
+[ "$(value "$run/cycles.txt" class-after-close)" = 0 ] || fail "window class left registered after closing"
+[ "$(value "$run/cycles.txt" headless-match)" = "differing 0 of 449080 area 0 0 0 0" ] \
+  || fail "the window differs from the editor's drawing"
+if [ -n "$render" ]; then
+  # Text is drawn by the platform's fonts: allow its pixels to differ.
+  [ "$(per_mille "$run/cycles.txt" reference-match)" -le 25 ] || fail "the window differs from the Linux snapshot"
+fi
+
+# 2. A user at the editor: drag a knob, pick a preset, type a value, rename.
+stop="$run/stop"
+wine "$host" "$plugin" --seconds 60 --until "Z:$(echo "$stop" | tr / '\\')" >"$run/use.txt" 2>/dev/null &
+hostpid=$!
+for _ in $(seq 300); do grep -q ready "$run/use.txt" 2>/dev/null && break; sleep 0.1; done
+grep -q ready "$run/use.txt" || fail "the host window did not come up"
+read -r ox oy <<<"$(value "$run/use.txt" editor-origin)"
+at() { xdotool mousemove "$((ox + $1))" "$((oy + $2))"; sleep 0.15; }
+
+at 84 108                                   # band 1 gain knob
+xdotool mousedown 1
+for d in 6 12 18 24 30; do at 84 $((108 - d)); done
+xdotool mouseup 1
+sleep 0.3
+at 500 15                                   # preset menu: third preset
+xdotool click 1
+sleep 0.8
+xdotool key Down Down Down Return
+sleep 0.5
+at 179 134                                  # band 2 gain value text
+xdotool click 1
+sleep 0.5
+xdotool type --delay 40 "12.5x"
+xdotool key Return
+sleep 0.5
+at 500 15                                   # rename the preset
+xdotool click 3
+sleep 0.5
+xdotool type --delay 40 "Wine Test"
+xdotool key Return
+sleep 0.5
+touch "$stop"
+wait "$hostpid" || fail "host failed"
+
+# The drag and the press on the value text are two gestures.
+[ "$(value "$run/use.txt" begin-edits)" = 2 ] || fail "the knob drag began no edit gesture"
+[ "$(value "$run/use.txt" end-edits)" = 2 ] || fail "the knob drag ended no edit gesture"
+[ "$(value "$run/use.txt" edited-parameters | cut -d' ' -f1)" = 0 ] || fail "the knob drag changed no parameter"
+has() { tr -d '\r' <"$run/use.txt" | grep -qx "$1"; }
+# The third factory preset sets the input gain to -0.5 dB.
+has "parameter 32 -0.50" || fail "the preset menu did not recall the third preset"
+has "parameter 1 12.50" || fail "the typed value 12.5x did not apply as 12.50"
+# Hosts of formats with program names see the recalled and renamed preset.
+if [ -n "$(value "$run/use.txt" program-name)" ]; then
+  [ "$(value "$run/use.txt" program)" = 2 ] || fail "the host was not told of the third preset"
+  [ "$(value "$run/use.txt" program-name)" = "Wine Test" ] || fail "the text entry did not rename the preset"
+fi
+echo "PASS"

@@ -1,0 +1,59 @@
+#include "tests/x11/EditorUser.h"
+
+#include <cstdlib>
+#include <cstring>
+
+xcb_window_t EditorUser::ChildOf(xcb_window_t parent)
+{
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(Conn(), xcb_query_tree(Conn(), parent), nullptr);
+    if (!tree)
+        return XCB_WINDOW_NONE;
+    xcb_window_t child = XCB_WINDOW_NONE;
+    if (xcb_query_tree_children_length(tree) > 0)
+        child = xcb_query_tree_children(tree)[0];
+    std::free(tree);
+    return child;
+}
+
+void EditorUser::MoveTo(xcb_window_t window, int x, int y)
+{
+    xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(
+        Conn(),
+        xcb_translate_coordinates(Conn(), window, Screen()->root, static_cast<int16_t>(x), static_cast<int16_t>(y)),
+        nullptr);
+    if (!at)
+        return;
+    Move(at->dst_x, at->dst_y);
+    std::free(at);
+}
+
+void EditorUser::Type(const std::string& text)
+{
+    for (const char c : text)
+        Key(static_cast<unsigned char>(c));
+}
+
+std::vector<uint32_t> EditorUser::Screenshot(xcb_window_t window, int& width, int& height)
+{
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(Conn(), xcb_get_geometry(Conn(), window), nullptr);
+    if (!geometry)
+        return {};
+    width = geometry->width;
+    height = geometry->height;
+    std::free(geometry);
+    xcb_get_image_reply_t* image = xcb_get_image_reply(
+        Conn(),
+        xcb_get_image(Conn(), XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, static_cast<uint16_t>(width),
+                      static_cast<uint16_t>(height), ~0u),
+        nullptr);
+    std::vector<uint32_t> pixels;
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (image && static_cast<std::size_t>(xcb_get_image_data_length(image)) == count * 4) {
+        pixels.resize(count);
+        std::memcpy(pixels.data(), xcb_get_image_data(image), count * 4);
+        for (uint32_t& p : pixels)
+            p &= 0x00ffffff;
+    }
+    std::free(image);
+    return pixels;
+}

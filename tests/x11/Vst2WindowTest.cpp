@@ -1,0 +1,248 @@
+// The VST 2.4 plug-in's editor on a real X display, embedded by the window
+// mode of our test host and used through XTest, as a user meets it.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include "tests/support/TempDir.h"
+#include "tests/x11/X11EditorTest.h"
+#include "tools/vst2host/Vst2EditorWindow.h"
+
+namespace {
+using std::chrono::milliseconds;
+
+constexpr int kGain1 = 0;
+constexpr int kRightButton = 3;
+constexpr xcb_keysym_t kReturnKey = 0xff0d;
+// The preset box, the preset file menu's hot spot and the first gain
+// knob's value text, in editor pixels.
+constexpr int kPresetBoxX = 525, kPresetBoxY = 15;
+constexpr int kFileMenuX = 367, kFileMenuY = 18;
+constexpr int kGainTextX = 84, kGainTextY = 136;
+constexpr int kPresetCount = 32;
+// Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
+// Preset, Load Bank.
+constexpr int kFileMenuRows = 4;
+constexpr int kSeparatorHeight = 7;
+constexpr int kMenuBorder = 1;
+
+class Vst2WindowTest : public X11EditorTest {
+protected:
+    void SetUp() override
+    {
+        X11EditorTest::SetUp();
+        host = Load();
+    }
+
+    static std::unique_ptr<Vst2Host> Load()
+    {
+        std::string error;
+        std::unique_ptr<Vst2Host> loaded = Vst2Host::Load(SONDREL_VST2_PATH, error);
+        EXPECT_TRUE(loaded) << error;
+        if (loaded)
+            loaded->Open();
+        return loaded;
+    }
+
+    static std::unique_ptr<Vst2EditorWindow> OpenEditor(Vst2Host& plugin)
+    {
+        std::string error;
+        std::unique_ptr<Vst2EditorWindow> window = Vst2EditorWindow::Open(plugin, error);
+        EXPECT_TRUE(window) << error;
+        if (window)
+            window->Run(milliseconds(200));
+        return window;
+    }
+
+    void Click(Vst2EditorWindow& window, int x, int y, int button = kLeftButton)
+    {
+        user->MoveTo(EditorOf(window), x, y);
+        window.Run(milliseconds(50));
+        user->Press(button);
+        user->Release(button);
+    }
+
+    // Clicks at (x, y) of the editor and, while the host's loop runs the menu
+    // that opens, clicks the given row of it (rows of equal height, counting
+    // selectable items only, with separatorsAbove separators above the row
+    // and separators in all).
+    void ChooseFromMenu(Vst2EditorWindow& window, int x, int y, int rows, int row, int separators = 0,
+                        int separatorsAbove = 0)
+    {
+        Click(window, x, y);
+        std::thread chooser([&] {
+            const std::vector<PixelRect> menus = user->WaitForMenus(1);
+            if (menus.size() != 1)
+                return;
+            const PixelRect& menu = menus.front();
+            const int rowHeight = (menu.Height() - 2 * kMenuBorder - separators * kSeparatorHeight) / rows;
+            const int rowY = menu.top + kMenuBorder + separatorsAbove * kSeparatorHeight + row * rowHeight;
+            user->Move((menu.left + menu.right) / 2, rowY + rowHeight / 2);
+            user->Press(kLeftButton);
+            user->Release(kLeftButton);
+        });
+        window.Run(milliseconds(1500));
+        chooser.join();
+        window.Run(milliseconds(100));
+    }
+
+    std::unique_ptr<Vst2Host> host;
+};
+
+int Count(const Vst2Host& host, VstInt32 opcode, int index)
+{
+    int n = 0;
+    for (const Vst2Host::Call& call : host.Calls())
+        n += call.opcode == opcode && call.index == index ? 1 : 0;
+    return n;
+}
+} // namespace
+
+TEST_F(Vst2WindowTest, EditorShowsTheSnapshotPixelForPixel)
+{
+    ERect* rect = nullptr;
+    ASSERT_EQ(host->Dispatch(effEditGetRect, 0, 0, &rect), 1) << "the size is known before the editor opens";
+    EXPECT_EQ(rect->right - rect->left, 1030);
+    EXPECT_EQ(rect->bottom - rect->top, 436);
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const xcb_window_t editor = EditorOf(*window);
+    ASSERT_NE(editor, static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "the editor is a child of the host's window";
+    EXPECT_EQ(DifferenceFromSnapshot(*window), 0);
+}
+
+TEST_F(Vst2WindowTest, DraggingAKnobMovesItsParameterAndTellsTheHost)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float before = host->GetParameter(kGain1);
+    host->ClearCalls();
+    DragKnob(*window, -40);
+    EXPECT_GT(host->GetParameter(kGain1), before);
+    EXPECT_EQ(Count(*host, audioMasterBeginEdit, kGain1), 1);
+    EXPECT_GE(Count(*host, audioMasterAutomate, kGain1), 1);
+    EXPECT_EQ(Count(*host, audioMasterEndEdit, kGain1), 1);
+    const std::vector<Vst2Host::Call>& calls = host->Calls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().opcode, audioMasterBeginEdit);
+    EXPECT_EQ(calls.back().opcode, audioMasterEndEdit);
+}
+
+TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
+{
+    std::unique_ptr<Vst2Host> second = Load();
+    ASSERT_TRUE(second);
+    for (const bool firstClosesFirst : {true, false}) {
+        std::unique_ptr<Vst2EditorWindow> a = OpenEditor(*host);
+        std::unique_ptr<Vst2EditorWindow> b = OpenEditor(*second);
+        ASSERT_TRUE(a && b);
+        std::unique_ptr<Vst2EditorWindow>& closed = firstClosesFirst ? a : b;
+        std::unique_ptr<Vst2EditorWindow>& kept = firstClosesFirst ? b : a;
+        Vst2Host& keptHost = firstClosesFirst ? *second : *host;
+        closed.reset();
+        kept->Run(milliseconds(100));
+        const float before = keptHost.GetParameter(kGain1);
+        DragKnob(*kept, -30);
+        EXPECT_GT(keptHost.GetParameter(kGain1), before);
+        EXPECT_EQ(DifferenceFromSnapshot(*kept) > 0, true) << "the moved knob shows";
+    }
+}
+
+TEST_F(Vst2WindowTest, OpensAndClosesTwoHundredTimes)
+{
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1) << "opening " << i;
+        host->Dispatch(effEditIdle);
+        ASSERT_EQ(host->Dispatch(effEditClose), 1);
+    }
+    EXPECT_EQ(user->ChildOf(window->Id()), static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "no window left behind";
+    std::unique_ptr<Vst2EditorWindow> last = OpenEditor(*host);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(DifferenceFromSnapshot(*last), 0);
+}
+
+TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
+{
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1);
+    host->Dispatch(effEditIdle);
+    window.reset();
+    for (int i = 0; i < 5; ++i)
+        host->Dispatch(effEditIdle);
+    host->Dispatch(effEditClose);
+    EXPECT_EQ(host->Dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(uintptr_t{0x7fffff})), 0)
+        << "a window id that does not exist is refused";
+    std::unique_ptr<Vst2EditorWindow> reopened = OpenEditor(*host);
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(DifferenceFromSnapshot(*reopened), 0);
+}
+
+TEST_F(Vst2WindowTest, ChoosingFromThePresetMenuRecallsThePreset)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    ASSERT_EQ(host->Program(), 0);
+    host->ClearCalls();
+    ChooseFromMenu(*window, kPresetBoxX, kPresetBoxY, kPresetCount, 5);
+    EXPECT_EQ(host->Program(), 5);
+    EXPECT_GE(host->CountCalls(audioMasterUpdateDisplay), 1) << "the host hears of the new program";
+}
+
+TEST_F(Vst2WindowTest, RightClickOnThePresetBoxRenamesThePreset)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    Click(*window, kPresetBoxX, kPresetBoxY, kRightButton);
+    window->Run(milliseconds(100));
+    user->Type("warm vocal");
+    user->Key(kReturnKey);
+    window->Run(milliseconds(200));
+    EXPECT_EQ(host->ProgramName(), "warm vocal");
+}
+
+TEST_F(Vst2WindowTest, TypedGainKeepsTheNumberAndDropsTheLetter)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    Click(*window, kGainTextX, kGainTextY);
+    window->Run(milliseconds(100));
+    user->Type("12.5x");
+    user->Key(kReturnKey);
+    window->Run(milliseconds(200));
+    std::unique_ptr<Vst2Host> reference = Load();
+    ASSERT_TRUE(reference->StringToParameter(kGain1, "12.5"));
+    EXPECT_EQ(host->GetParameter(kGain1), reference->GetParameter(kGain1));
+    EXPECT_EQ(host->ParamDisplay(kGain1), reference->ParamDisplay(kGain1));
+}
+
+// The file dialogs are a stand-in dialog program named zenity, first on PATH,
+// that answers with the path the test chose.
+TEST_F(Vst2WindowTest, PresetFileMenuSavesAndLoadsAProgramFile)
+{
+    TempDir dir;
+    mkdir(dir.Path("bin").c_str(), 0700);
+    WriteBytes(dir.Path("bin/zenity"), "#!/bin/sh\ncat \"$(dirname \"$0\")/answer\"\n");
+    chmod(dir.Path("bin/zenity").c_str(), 0755);
+    WriteBytes(dir.Path("bin/answer"), dir.Path("mine.fxp") + "\n");
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (dir.Path("bin") + ":" + path).c_str(), 1);
+
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float saved = host->GetParameter(kGain1);
+    ChooseFromMenu(*window, kFileMenuX, kFileMenuY, kFileMenuRows, 0, 1, 0);
+    EXPECT_EQ(ReadBytes(dir.Path("mine.fxp")).substr(0, 4), "CcnK") << "a program file was saved";
+    host->SetParameter(kGain1, 0.9f);
+    ChooseFromMenu(*window, kFileMenuX, kFileMenuY, kFileMenuRows, 2, 1, 1);
+    EXPECT_EQ(host->GetParameter(kGain1), saved) << "loading it brings the saved value back";
+    setenv("PATH", path.c_str(), 1);
+}

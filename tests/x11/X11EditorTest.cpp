@@ -1,0 +1,3 @@
+#include "tests/x11/X11EditorTest.h"
+
+EditorDisplay* X11EditorTest::server = nullptr;

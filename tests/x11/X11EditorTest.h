@@ -1,0 +1,76 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "tests/x11/EditorDisplay.h"
+#include "tests/x11/EditorScreen.h"
+#include "tests/x11/EditorUser.h"
+
+// A test of an editor embedded by one of our hosts' window modes, on an X
+// server of the suite's own, used through XTest. Window is the host's editor
+// window (Run, Window()).
+class X11EditorTest : public ::testing::Test {
+protected:
+    // The first band's gain knob, in editor pixels.
+    static constexpr int kKnobX = 84;
+    static constexpr int kKnobY = 108;
+    static constexpr int kLeftButton = 1;
+
+    static void SetUpTestSuite()
+    {
+        server = new EditorDisplay();
+    }
+    static void TearDownTestSuite()
+    {
+        delete server;
+        server = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(server->Display().empty()) << "Xvfb did not start";
+        user = std::make_unique<EditorUser>(server->Display());
+        ASSERT_TRUE(user->Ok());
+    }
+
+    template <typename Window>
+    xcb_window_t EditorOf(Window& window)
+    {
+        return user->ChildOf(window.Window().Id());
+    }
+
+    // Pixels of the embedded editor that differ from the renderer's snapshot.
+    template <typename Window>
+    int DifferenceFromSnapshot(Window& window)
+    {
+        int width = 0, height = 0;
+        const std::vector<uint32_t> screen = user->Screenshot(EditorOf(window), width, height);
+        const std::unique_ptr<MemBitmap> snapshot = EditorScreen::RenderSnapshot();
+        return snapshot ? EditorScreen::DifferentPixels(screen, width, height, *snapshot) : -1;
+    }
+
+    // A drag of the first gain knob by dy pixels (negative: upwards).
+    template <typename Window>
+    void DragKnob(Window& window, int dy)
+    {
+        using std::chrono::milliseconds;
+        const xcb_window_t editor = EditorOf(window);
+        user->MoveTo(editor, kKnobX, kKnobY);
+        window.Run(milliseconds(50));
+        user->Press(kLeftButton);
+        window.Run(milliseconds(50));
+        for (int step = 1; step <= 5; ++step) {
+            user->MoveTo(editor, kKnobX, kKnobY + dy * step / 5);
+            window.Run(milliseconds(50));
+        }
+        user->Release(kLeftButton);
+        window.Run(milliseconds(100));
+    }
+
+    static EditorDisplay* server;
+    std::unique_ptr<EditorUser> user;
+};

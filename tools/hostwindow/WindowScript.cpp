@@ -1,0 +1,131 @@
+#include "tools/hostwindow/WindowScript.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "graphics/raster/PngDecoder.h"
+#include "tools/hostwindow/HostWindow.h"
+#include "tools/hostwindow/ImageMatch.h"
+
+namespace {
+
+constexpr const char* kTitle = "Sondrel Test Host";
+constexpr const char* kEditorClass = "SondrelWndClass";
+// Long enough for several ticks of the editor's 40 ms redraw timer.
+constexpr int kSettleMs = 400;
+constexpr int kCycleMs = 30;
+constexpr int kPollMs = 50;
+// Colour steps allowed outside text: rounding of the same blend.
+constexpr int kTolerance = 24;
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::unique_ptr<RasterBitmap> ReadPng(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return bytes.empty() ? nullptr : DecodePng(bytes.data(), bytes.size());
+}
+
+void RunCycles(EditorDriver& driver, HostWindow& window, int cycles, std::ostream& out)
+{
+    if (cycles <= 0)
+        return;
+    GuiObjects first{};
+    for (int i = 0; i < cycles; ++i) {
+        if (!driver.OpenEditor(window.Handle())) {
+            out << "cycle-open-failed " << i << "\n";
+            return;
+        }
+        window.Pump(kCycleMs);
+        driver.CloseEditor();
+        window.Pump(1);
+        if (i == 0)
+            first = CountGuiObjects();
+    }
+    const GuiObjects last = CountGuiObjects();
+    out << "cycles " << cycles << "\n";
+    out << "gdi-objects " << first.gdi << " " << last.gdi << "\n";
+    out << "user-objects " << first.user << " " << last.user << "\n";
+    out << "gdi-growth " << long(last.gdi) - long(first.gdi) << "\n";
+    out << "user-growth " << long(last.user) - long(first.user) << "\n";
+    out << "class-after-close " << (ClassRegistered(driver.Module(), kEditorClass) ? 1 : 0) << "\n";
+}
+
+void Compare(const HostWindow& window, const char* name, const RasterBitmap& reference, std::ostream& out)
+{
+    std::vector<uint32_t> pixels;
+    int width = 0;
+    int height = 0;
+    if (!window.CaptureEditor(pixels, width, height)) {
+        out << name << " no-capture\n";
+        return;
+    }
+    out << name << " " << ImageMatch::Compare(pixels, width, height, reference, kTolerance).Describe() << "\n";
+}
+
+} // namespace
+
+bool WindowScript::Parse(int argc, char** argv, int first, std::string& error)
+{
+    for (int i = first; i < argc; ++i) {
+        const std::string flag = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (flag == "--cycles" && hasValue)
+            cycles = std::atoi(argv[++i]);
+        else if (flag == "--seconds" && hasValue)
+            seconds = std::atof(argv[++i]);
+        else if (flag == "--until" && hasValue)
+            untilFile = argv[++i];
+        else if (flag == "--reference" && hasValue)
+            referencePng = argv[++i];
+        else if (flag == "--reference-headless")
+            compareHeadless = true;
+        else
+            return error = "unknown option " + flag, false;
+    }
+    return true;
+}
+
+int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::ostream& out) const
+{
+    int width = 0;
+    int height = 0;
+    if (!driver.EditorSize(width, height))
+        return out << "no-editor\n", 1;
+    out << "editor-size " << width << " " << height << "\n";
+    HostWindow window;
+    if (!window.Create(kTitle, width, height))
+        return out << "no-host-window\n", 1;
+    RunCycles(driver, window, cycles, out);
+    if (!driver.OpenEditor(window.Handle()))
+        return out << "open-failed\n", 1;
+    out << "opened " << (window.EditorWindow() ? 1 : 0) << "\n";
+    POINT origin{0, 0};
+    ClientToScreen(window.EditorWindow() ? window.EditorWindow() : window.Handle(), &origin);
+    out << "editor-origin " << origin.x << " " << origin.y << "\n" << std::flush;
+    window.Pump(kSettleMs);
+    if (compareHeadless && headless)
+        Compare(window, "headless-match", *headless, out);
+    if (!referencePng.empty()) {
+        const std::unique_ptr<RasterBitmap> reference = ReadPng(referencePng);
+        if (reference)
+            Compare(window, "reference-match", *reference, out);
+        else
+            out << "reference-match unreadable\n";
+    }
+    out << "ready\n" << std::flush;
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
+    while (GetTickCount64() < end && (untilFile.empty() || !FileExists(untilFile)))
+        window.Pump(kPollMs);
+    driver.CloseEditor();
+    window.Pump(kPollMs);
+    driver.Report(out);
+    return 0;
+}

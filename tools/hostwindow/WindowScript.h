@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <ostream>
+#include <string>
+
+#include "graphics/raster/RasterBitmap.h"
+
+// A plug-in format's way of showing its editor in a host window.
+class EditorDriver {
+public:
+    virtual ~EditorDriver() = default;
+    // The editor's size in pixels; false when the plug-in has no editor.
+    virtual bool EditorSize(int& width, int& height) = 0;
+    virtual bool OpenEditor(HWND parent) = 0;
+    virtual void CloseEditor() = 0;
+    // The plug-in module, for its window class.
+    virtual HMODULE Module() const = 0;
+    // What the host saw of the plug-in (edit gestures, program), one "key
+    // value" line each.
+    virtual void Report(std::ostream& out) = 0;
+};
+
+// What the window host does, from its command line:
+//   --cycles N        opens and closes the editor N times first and reports
+//                     the GDI and USER objects gained and the window class
+//   --reference-headless  after opening, compares the window with `headless`
+//   --reference FILE.png  ... and with this picture (text may differ)
+//   --seconds S       keeps the editor open up to S seconds for a user (or
+//   --until FILE      XTest) and stops early when FILE exists
+struct WindowScript {
+    int cycles = 0;
+    double seconds = 0.0;
+    std::string untilFile;
+    bool compareHeadless = false;
+    std::string referencePng;
+
+    // Reads the options after the plug-in path; false with a message in error.
+    bool Parse(int argc, char** argv, int first, std::string& error);
+    // Runs the script; the process's exit code. `headless` is the reference
+    // drawing of the editor when one is asked for.
+    int Run(EditorDriver& driver, const RasterBitmap* headless, std::ostream& out) const;
+};
