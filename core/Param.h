@@ -1,8 +1,9 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <vector>
+
+#include "core/SharedValue.h"
 
 enum class ParamType : int32_t { None = 0, Bool = 1, Int = 2, Enum = 3, Double = 4 };
 
@@ -57,7 +58,7 @@ private:
 
     ParamType type = ParamType::None;
     // Set under the plug-in's lock, read by the editor's thread without it.
-    std::atomic<double> value{0.0};
+    SharedValue<double> value = 0.0;
     double min = 0.0;
     double max = 1.0;
     double step = 1.0;

@@ -40,7 +40,8 @@ inline StateChunk ChunkOf(const uint8_t* data, size_t size)
 }
 
 // The state a target starts every input from, so that an input found does the
-// same when run alone.
+// same when run alone. Restoring it is skipped after inputs that were refused
+// (and so checked to have changed nothing).
 class Baseline {
 public:
     explicit Baseline(PluginBase& plugin) : plugin(plugin)
@@ -49,12 +50,16 @@ public:
     }
     void Restore()
     {
-        FUZZ_CHECK(plugin.ReadBankBytes(bank) && plugin.ReadProgramBytes(program));
+        if (changed)
+            FUZZ_CHECK(plugin.ReadBankBytes(bank) && plugin.ReadProgramBytes(program));
+        changed = true;
     }
+    void Unchanged() { changed = false; }
 
 private:
     PluginBase& plugin;
     StateChunk bank, program;
+    bool changed = true;
 };
 
 // Every parameter holds a finite value inside its range.

@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<uint8_t> before = WholeState(plugin);
     if (!Load(plugin, bank, ChunkOf(data + 1, size - 1))) {
         FUZZ_CHECK(WholeState(plugin) == before);
+        baseline.Unchanged();
         return 0;
     }
     CheckParamsInRange(plugin);

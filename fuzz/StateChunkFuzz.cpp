@@ -41,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<uint8_t> before = WholeState(plugin);
     if (Restore(plugin, bank, chunk) < 0) {
         FUZZ_CHECK(WholeState(plugin) == before);
+        baseline.Unchanged();
         return 0;
     }
     CheckParamsInRange(plugin);

@@ -101,7 +101,7 @@ void Control::MarkChanged(bool pushToPlugin)
 
 void Control::MarkDrawn()
 {
-    dirty = redrawRequested.exchange(false);
+    dirty = redrawRequested.Exchange(false);
 }
 
 bool Control::NeedsDrawing() const

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/SharedValue.h"
 #include "graphics/BlendSpec.h"
 #include "graphics/MouseMods.h"
 #include "graphics/TextStyle.h"
@@ -96,14 +96,14 @@ protected:
     std::vector<AuxParamLink> auxParams;
     // Written by the host's and the audio thread (under the plug-in's lock) as
     // well as by the editor's thread, which reads them without it: atomic.
-    std::atomic<double> value{0.0};
+    SharedValue<double> value = 0.0;
     double defaultValue = -1.0;
     double clampLow = 0.0;
     double clampHigh = 1.0;
-    std::atomic<bool> dirty{true};
+    SharedValue<bool> dirty = true;
     bool hidden = false;
     bool greyed = false;
-    std::atomic<bool> redrawRequested{false};
+    SharedValue<bool> redrawRequested = false;
     bool promptDisabled = true;
     bool doubleClickAsPress = false;
     bool hoverWhenGreyed = false;

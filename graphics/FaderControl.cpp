@@ -67,7 +67,7 @@ void FaderControl::MouseDragged(int x, int y, int, int, const MouseMods&)
 
 void FaderControl::WheelTurned(int, int, const MouseMods& mods, int delta)
 {
-    value = value + WheelStep(mods, delta);
+    value += WheelStep(mods, delta);
     MarkChanged(true);
 }
 

@@ -22,14 +22,14 @@ void KnobControl::MouseDragged(int, int, int dx, int dy, const MouseMods& mods)
     if (mods.control || mods.shift)
         g *= kFineFactor;
     if (direction == kVertical)
-        value = value + dy / static_cast<double>(rect.top - rect.bottom) / g;
+        value += dy / static_cast<double>(rect.top - rect.bottom) / g;
     else
-        value = value + dx / static_cast<double>(rect.right - rect.left) / g;
+        value += dx / static_cast<double>(rect.right - rect.left) / g;
     MarkChanged(true);
 }
 
 void KnobControl::WheelTurned(int, int, const MouseMods& mods, int delta)
 {
-    value = value + WheelStep(mods, delta);
+    value += WheelStep(mods, delta);
     MarkChanged(true);
 }

@@ -12,9 +12,12 @@ std::string Display(const Param& p, double v, bool normalised = false, bool text
     return out;
 }
 
-struct Frequency : Param {
-    Frequency() { SetupDouble("Frequency 1", 20000, 20, 20000, 1, "Hz", "EQ Frenquency", 2.3); }
-};
+Param Frequency()
+{
+    Param p;
+    p.SetupDouble("Frequency 1", 20000, 20, 20000, 1, "Hz", "EQ Frenquency", 2.3);
+    return p;
+}
 } // namespace
 
 TEST(ParamSetup, ZeroShapeKeepsLinearAndMaxCoversAStep)
@@ -32,7 +35,7 @@ TEST(ParamSetup, PrecisionFollowsStep)
     gain.SetupDouble("Gain", 0, -18, 18, 0.01, "dB", "EQ Gain", 1);
     EXPECT_EQ(gain.Precision(), 2);
     EXPECT_EQ(Display(gain, -3.5), "-3.50");
-    Frequency f;
+    Param f = Frequency();
     EXPECT_EQ(f.Precision(), 0);
     EXPECT_EQ(Display(f, 19999.7), "19999");
     Param tiny;
@@ -61,7 +64,7 @@ TEST(ParamMapping, NormalisedRoundingAndClamping)
     b.SetupBool("b", false, "");
     b.SetFromNormalised(0.5);
     EXPECT_EQ(b.Value(), 1.0);
-    Frequency f;
+    Param f = Frequency();
     f.SetFromNormalised(0.5);
     EXPECT_EQ(f.Value(), 20 + std::pow(0.5, 2.3) * 19980);
     f.SetFromNormalised(1.0);
@@ -74,7 +77,7 @@ TEST(ParamMapping, NormalisedRoundingAndClamping)
 
 TEST(ParamMapping, HostValuesOutsideTheUnitRangeStayFinite)
 {
-    Frequency f;
+    Param f = Frequency();
     f.SetFromNormalised(-0.5);
     EXPECT_EQ(f.Value(), 20.0);
     f.SetFromNormalised(NAN);
@@ -105,7 +108,7 @@ TEST(ParamDisplay, ValueTextsAndUnits)
 
 TEST(ParamDisplay, HugeValuesDoNotOverflowTheField)
 {
-    Frequency f;
+    Param f = Frequency();
     EXPECT_FALSE(Display(f, 1e300).empty());
     EXPECT_FALSE(Display(f, NAN).empty());
     Param g;

@@ -188,3 +188,26 @@ TEST_F(BankFile, ParameterListBanksAreCheckedBeforeAnyProgramApplies)
     WriteBytes(bank, tooMany + program("First", 0.1f, 39));
     EXPECT_FALSE(t.LoadBankFile(bank.c_str()));
 }
+
+// The file operations read and write through the in-memory forms, which the
+// fuzzers drive: both forms hold the same bytes and load the same way.
+TEST_F(BankFile, InMemoryFormsMatchTheFiles)
+{
+    ASSERT_TRUE(saved.SaveProgramFile(program.c_str()));
+    ASSERT_TRUE(saved.SaveBankFile(bank.c_str()));
+    StateChunk programBytes, bankBytes;
+    ASSERT_TRUE(saved.WriteProgramBytes(programBytes));
+    ASSERT_TRUE(saved.WriteBankBytes(bankBytes));
+    EXPECT_EQ(ReadBytes(program), std::string(reinterpret_cast<const char*>(programBytes.Data()),
+                                              static_cast<std::size_t>(programBytes.Size())));
+    EXPECT_EQ(ReadBytes(bank), std::string(reinterpret_cast<const char*>(bankBytes.Data()),
+                                           static_cast<std::size_t>(bankBytes.Size())));
+
+    Sondrel loaded;
+    ASSERT_TRUE(loaded.ReadBankBytes(bankBytes));
+    ASSERT_TRUE(loaded.ReadProgramBytes(programBytes));
+    EXPECT_EQ(Values(loaded), Values(saved));
+    EXPECT_FALSE(loaded.ReadProgramBytes(StateChunk()));
+    EXPECT_FALSE(loaded.ReadBankBytes(StateChunk()));
+    EXPECT_EQ(Values(loaded), Values(saved));
+}
