@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <thread>
@@ -199,6 +200,47 @@ TEST_F(Vst2WindowTest, OpenAndCloseWithoutIdleCallsLeaveNoThreadBehind)
     ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1);
     host.reset();
     EXPECT_EQ(ThreadCount(), threads) << "closing the plug-in with its editor open ends the thread";
+}
+
+// The timer draws only what changed, area by area: meters that moved there
+// for a while and then hold still look exactly as a freshly opened editor
+// draws the same levels whole.
+TEST_F(Vst2WindowTest, MetersDrawnAreaByAreaMatchTheWholeEditorDrawnAtOnce)
+{
+    constexpr int kBlock = 512;
+    host->Start(44100.0f, kBlock);
+    std::vector<float> left(kBlock), right(kBlock), outLeft(kBlock), outRight(kBlock);
+    float* inputs[] = {left.data(), right.data()};
+    float* outputs[] = {outLeft.data(), outRight.data()};
+    // Each tick one block at the given level, the window's loop run between.
+    auto play = [&](Vst2EditorWindow& window, float level, int ticks) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            for (int i = 0; i < kBlock; ++i)
+                left[i] = right[i] = level * static_cast<float>(std::sin(0.05 * i));
+            host->ProcessReplacing(inputs, outputs, kBlock);
+            window.Run(Vst2EditorWindow::kIdlePeriod);
+        }
+    };
+    auto screenshot = [&](Vst2EditorWindow& window) {
+        int width = 0, height = 0;
+        return user->Screenshot(EditorOf(window), width, height);
+    };
+    std::string error;
+    std::unique_ptr<Vst2EditorWindow> moving = Vst2EditorWindow::Open(*host, error);
+    ASSERT_TRUE(moving) << error;
+    for (int step = 1; step <= 10; ++step)
+        play(*moving, 0.05f * static_cast<float>(step), 2);
+    play(*moving, 0.5f, 40);
+    const std::vector<uint32_t> drawnByArea = screenshot(*moving);
+    moving.reset();
+
+    std::unique_ptr<Vst2EditorWindow> fresh = Vst2EditorWindow::Open(*host, error);
+    ASSERT_TRUE(fresh) << error;
+    play(*fresh, 0.5f, 40);
+    const std::vector<uint32_t> drawnWhole = screenshot(*fresh);
+    ASSERT_EQ(drawnByArea.size(), drawnWhole.size());
+    ASSERT_FALSE(drawnWhole.empty());
+    EXPECT_TRUE(drawnByArea == drawnWhole);
 }
 
 TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
