@@ -98,7 +98,39 @@ bool Graphics::CollectDirtyArea(PixelRect& out) const
     return any;
 }
 
-void Graphics::Redraw(const PixelRect& area)
+bool Graphics::CollectDirtyAreas(std::vector<PixelRect>& out) const
+{
+    out.clear();
+    for (const auto& control : controls) {
+        if (control->NeedsDrawing() && !control->Rect().IsEmpty())
+            AddArea(out, control->Rect());
+    }
+    return !out.empty();
+}
+
+namespace {
+int64_t AreaSize(const PixelRect& r)
+{
+    return static_cast<int64_t>(r.Width()) * r.Height();
+}
+} // namespace
+
+void Graphics::AddArea(std::vector<PixelRect>& areas, PixelRect area)
+{
+    for (std::size_t i = 0; i < areas.size();) {
+        const PixelRect merged = areas[i].Union(area);
+        if (AreaSize(merged) <= AreaSize(areas[i]) + AreaSize(area)) {
+            area = merged;
+            areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(i));
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    areas.push_back(area);
+}
+
+void Graphics::RenderArea(const PixelRect& area)
 {
     drawArea = area;
     for (const auto& control : controls) {
@@ -107,9 +139,36 @@ void Graphics::Redraw(const PixelRect& area)
                               area.bottom >= r.top && area.top < r.bottom;
         if (!control->IsHidden() && overlaps)
             control->Render(*this);
-        control->MarkDrawn();
     }
+}
+
+void Graphics::MarkAllDrawn()
+{
+    for (const auto& control : controls)
+        control->MarkDrawn();
+}
+
+void Graphics::Redraw(const PixelRect& area)
+{
+    RenderArea(area);
+    MarkAllDrawn();
     PresentArea(area);
+}
+
+void Graphics::RedrawAreas(const std::vector<PixelRect>& areas)
+{
+    for (const PixelRect& area : areas)
+        RenderArea(area);
+    MarkAllDrawn();
+    PresentAreas(areas);
+}
+
+bool Graphics::PresentAreas(const std::vector<PixelRect>& areas)
+{
+    bool presented = true;
+    for (const PixelRect& area : areas)
+        presented = PresentArea(area) && presented;
+    return presented;
 }
 
 void Graphics::Resize(int newWidth, int newHeight)

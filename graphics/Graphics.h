@@ -17,6 +17,7 @@
 
 class Param;
 class PluginBase;
+class RasterFont;
 class SysBitmap;
 
 // The editor surface: the ordered list of controls (index 0 is the backdrop),
@@ -36,6 +37,8 @@ public:
 
     // Platform operations.
     virtual bool PresentArea(const PixelRect& area) = 0;
+    // Presents the areas one after the other unless the platform does better.
+    virtual bool PresentAreas(const std::vector<PixelRect>& areas);
     virtual bool MeasureText(TextStyle& style, const char* text, PixelRect& rect);
     virtual void CancelTextEntry() = 0;
     virtual void Resize(int newWidth, int newHeight);
@@ -106,6 +109,15 @@ public:
     // Drawing passes, driven by the platform's timer and paint events.
     bool CollectDirtyArea(PixelRect& out) const;
     void Redraw(const PixelRect& area);
+    // The rectangles of the controls that need drawing, as AddArea gathers
+    // them into out; false when none.
+    bool CollectDirtyAreas(std::vector<PixelRect>& out) const;
+    // Adds area to areas, merged with those that one rectangle around both
+    // covers at no more cost than the two apart.
+    static void AddArea(std::vector<PixelRect>& areas, PixelRect area);
+    // Redraw of several areas: each is drawn, then every control counts as
+    // drawn, then the areas are presented.
+    void RedrawAreas(const std::vector<PixelRect>& areas);
 
     // Drawing operations for controls during Render.
     bool BlitImage(const ImageStrip& image, const PixelRect& dest, int srcX, int srcY, const BlendSpec* blend);
@@ -130,6 +142,10 @@ protected:
 
 private:
     bool TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure);
+    void DrawTextInArea(RasterFont& font, const char* text, const PixelRect& rect, int32_t flags);
+    // Renders the visible controls that overlap area, clipped to it.
+    void RenderArea(const PixelRect& area);
+    void MarkAllDrawn();
     void PromptWithMenu(Control* control, const Param* param, const PixelRect& rect);
     void DestroyControls();
     void EndEdit();

@@ -1,5 +1,6 @@
-// The drawing operations controls use while they render: image blits clipped
-// to the area being redrawn, rectangle fills, and text.
+// The drawing operations controls use while they render: image blits,
+// rectangle fills and text, each clipped to the area being redrawn, so that
+// what lies outside it stays as it was presented.
 #include <cmath>
 
 #include "graphics/Graphics.h"
@@ -7,6 +8,7 @@
 #include "graphics/raster/RasterBlit.h"
 #include "graphics/raster/RasterFill.h"
 #include "graphics/raster/RasterFont.h"
+#include "graphics/raster/RasterView.h"
 #include "graphics/raster/SysBitmap.h"
 
 bool Graphics::BlitImage(const ImageStrip& image, const PixelRect& dest, int srcX, int srcY, const BlendSpec* blend)
@@ -22,7 +24,10 @@ bool Graphics::BlitImage(const ImageStrip& image, const PixelRect& dest, int src
 
 bool Graphics::FillRect(const ColourARGB& colour, const PixelRect& rect, const BlendSpec* blend)
 {
-    RasterFill(surface.get(), rect.left, rect.top, rect.Width(), rect.Height(), colour.Packed(), WeightOf(blend),
+    const PixelRect r = rect.Intersect(drawArea);
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return true;
+    RasterFill(surface.get(), r.left, r.top, r.Width(), r.Height(), colour.Packed(), WeightOf(blend),
                RasterModeOf(blend));
     return true;
 }
@@ -36,6 +41,17 @@ bool Graphics::DrawText(TextStyle& style, const char* text, const PixelRect& rec
 bool Graphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect)
 {
     return TextOperation(style, text, rect, true);
+}
+
+// The text is drawn into a view of the area being redrawn, at the same place.
+void Graphics::DrawTextInArea(RasterFont& font, const char* text, const PixelRect& rect, int32_t flags)
+{
+    const PixelRect area = drawArea.Intersect({0, 0, surface->Width(), surface->Height()});
+    if (area.Width() <= 0 || area.Height() <= 0)
+        return;
+    RasterView view(*surface, area);
+    PixelRect placed{rect.left - area.left, rect.top - area.top, rect.right - area.left, rect.bottom - area.top};
+    font.DrawString(&view, text, -1, &placed, flags);
 }
 
 bool Graphics::TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure)
@@ -57,7 +73,7 @@ bool Graphics::TextOperation(TextStyle& style, const char* text, PixelRect& rect
         flags |= kTextRight;
     if (!measure) {
         if (surface)
-            font->DrawString(surface.get(), text, -1, &rect, flags);
+            DrawTextInArea(*font, text, rect, flags);
         return true;
     }
     PixelRect extent = rect;

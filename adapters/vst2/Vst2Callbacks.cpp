@@ -23,8 +23,9 @@ Result Locked(AEffect* effect, Result fallback, Call call)
 
 VstIntPtr Close(Vst2Plugin* plugin)
 {
-    // Wait for any call in progress, then delete the plug-in without holding
-    // the lock it owns.
+    // End the editor's own thread and wait for any call in progress, then
+    // delete the plug-in without holding the lock it owns.
+    plugin->StopEditorThread();
     plugin->Lock().lock();
     plugin->Lock().unlock();
     delete plugin;
@@ -43,6 +44,12 @@ VstIntPtr VSTCALL Dispatcher(AEffect* effect, VstInt32 opcode, VstInt32 index, V
     if (opcode == effEditIdle) {
         Vst2Plugin* plugin = Vst2Plugin::FromEffect(effect);
         return plugin ? plugin->EditorIdle() : 0;
+    }
+    // The editor's own thread ends before the window closes, outside the
+    // lock, which the thread may be waiting for.
+    if (opcode == effEditClose) {
+        if (Vst2Plugin* plugin = Vst2Plugin::FromEffect(effect))
+            plugin->StopEditorThread();
     }
     return Locked<VstIntPtr>(effect, 0, [&](Vst2Plugin& plugin) {
         return plugin.Dispatch(opcode, index, value, ptr, opt);

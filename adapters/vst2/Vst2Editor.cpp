@@ -1,5 +1,7 @@
 // The editor as VST 2.4 hosts see it: its size, its window opened inside the
-// host's window, driven by the host's idle calls, and closed again.
+// host's window, driven by the host's idle calls, and closed again. Hosts
+// that never send idle calls still get a live editor: its own thread drives
+// it from the open until the host's first idle call, which takes over.
 #include "adapters/vst2/Vst2Plugin.h"
 #include "graphics/Graphics.h"
 #include "graphics/PlatformGraphics.h"
@@ -55,6 +57,7 @@ VstIntPtr Vst2Plugin::EditorOpen(void* parent)
     if (!editor || !editor->OpenWindow(parent))
         return 0;
     EditorOpened();
+    editorThread.Start(*editor);
     return 1;
 }
 
@@ -73,6 +76,7 @@ VstIntPtr Vst2Plugin::EditorClose()
 // waits for a redraw, a menu or a dialog.
 VstIntPtr Vst2Plugin::EditorIdle()
 {
+    editorThread.Stop();
     if (Graphics* editor = HostEditor())
         editor->Idle();
     return 0;

@@ -6,6 +6,7 @@
 #include "adapters/vst2/abi/VstOpcodes.h"
 #include "adapters/vst2/abi/VstRecords.h"
 #include "core/PluginBase.h"
+#include "graphics/EditorThread.h"
 
 // The VST 2.4 host adapter: owns the AEffect record handed to the host, serves
 // its dispatcher requests, parameter and audio entry points under the plug-in
@@ -58,6 +59,9 @@ public:
     void ProcessDoubleBlock(double** inputs, double** outputs, VstInt32 frames);
     // The host's editor idle request, taken without the plug-in lock.
     VstIntPtr EditorIdle();
+    // Ends the editor's own thread, without the plug-in lock, which the
+    // thread may be waiting for.
+    void StopEditorThread() { editorThread.Stop(); }
 
 private:
     VstIntPtr CallHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
@@ -104,6 +108,8 @@ private:
     StateChunk programChunk;
     StateChunk bankChunk;
     AEffect effect = {};
+    // Drives the open editor until the host's first idle call.
+    EditorThread editorThread;
     // Host buffer pointers advanced to the piece being processed.
     std::vector<float*> floatInputs, floatOutputs;
     std::vector<double*> doubleInputs, doubleOutputs;

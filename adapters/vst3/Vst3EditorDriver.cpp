@@ -1,12 +1,5 @@
 #include "adapters/vst3/Vst3EditorDriver.h"
 
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdint>
-
 #include "adapters/vst3/framework/RefCount.h"
 #include "graphics/Graphics.h"
 
@@ -86,7 +79,7 @@ void Vst3EditorDriver::Start(Graphics& editor, FUnknown* frame, FUnknown* hostCo
         return;
     if (loop)
         loop->release();
-    StartThread(editor);
+    fallback.Start(editor);
 }
 
 bool Vst3EditorDriver::StartWithRunLoop(Graphics& editor, IRunLoop* loop)
@@ -105,36 +98,6 @@ bool Vst3EditorDriver::StartWithRunLoop(Graphics& editor, IRunLoop* loop)
     return true;
 }
 
-void Vst3EditorDriver::StartThread(Graphics& editor)
-{
-    wakeDescriptor = eventfd(0, EFD_CLOEXEC);
-    if (wakeDescriptor < 0)
-        return;
-    stopping = false;
-    thread = std::thread([this, &editor] { ThreadLoop(editor); });
-}
-
-void Vst3EditorDriver::ThreadLoop(Graphics& editor)
-{
-    using Clock = std::chrono::steady_clock;
-    const auto period = std::chrono::milliseconds(1000 / (editor.FrameRate() > 0 ? editor.FrameRate() : 25));
-    auto nextTick = Clock::now();
-    while (!stopping) {
-        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
-        pollfd waits[2] = {{editor.EventDescriptor(), POLLIN, 0}, {wakeDescriptor, POLLIN, 0}};
-        poll(waits, 2, static_cast<int>(std::max<int64_t>(0, wait.count())));
-        if (stopping)
-            break;
-        editor.HandleEvents();
-        if (Clock::now() >= nextTick) {
-            editor.TimerTick();
-            nextTick += period;
-            if (nextTick < Clock::now())
-                nextTick = Clock::now() + period;
-        }
-    }
-}
-
 void Vst3EditorDriver::Stop()
 {
     if (handler) {
@@ -146,13 +109,5 @@ void Vst3EditorDriver::Stop()
         handler = nullptr;
         runLoop = nullptr;
     }
-    if (thread.joinable()) {
-        stopping = true;
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = write(wakeDescriptor, &one, sizeof one);
-        thread.join();
-    }
-    if (wakeDescriptor >= 0)
-        close(wakeDescriptor);
-    wakeDescriptor = -1;
+    fallback.Stop();
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <atomic>
-#include <thread>
-
 #include "adapters/vst3/abi/Vst3View.h"
+#include "graphics/EditorThread.h"
 
 class Graphics;
 
@@ -11,9 +9,8 @@ class Graphics;
 // descriptor and its frame timer are registered with the host's run loop,
 // taken from the view's frame or else from the host context; the host then
 // calls back on its user-interface thread. A host that lends no run loop, or
-// one that refuses the timer, gets a thread of the editor's own that waits on
-// the descriptor and ticks the timer; the view starts it after the window
-// opened and stops it before the window closes, so the two never overlap.
+// one that refuses the timer, gets the editor's own thread instead; the view
+// starts it after the window opened and stops it before the window closes.
 class Vst3EditorDriver {
 public:
     Vst3EditorDriver() = default;
@@ -24,18 +21,13 @@ public:
     void Start(Graphics& editor, Vst3::FUnknown* frame, Vst3::FUnknown* hostContext);
     // Unregisters everything from the run loop, or ends the thread.
     void Stop();
-    bool RunsOwnThread() const { return thread.joinable(); }
 
 private:
     class Handler;
 
     bool StartWithRunLoop(Graphics& editor, Vst3::Linux::IRunLoop* loop);
-    void StartThread(Graphics& editor);
-    void ThreadLoop(Graphics& editor);
 
     Handler* handler = nullptr;
     Vst3::Linux::IRunLoop* runLoop = nullptr;
-    std::thread thread;
-    std::atomic<bool> stopping{false};
-    int wakeDescriptor = -1;
+    EditorThread fallback;
 };

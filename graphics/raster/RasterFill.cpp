@@ -81,8 +81,14 @@ void RasterFill(RasterBitmap* dest, int32_t x, int32_t y, int32_t w, int32_t h, 
     bottom = std::min<int64_t>(bottom, dest->Height());
     if (right <= left || bottom <= top)
         return;
+    // A full-weight copy is the colour itself: rows are simply filled.
+    const bool plainCopy = op == CopyFill && iw == 256;
     for (int64_t row = top; row < bottom; ++row) {
         uint32_t* p = dest->Row(int32_t(row));
+        if (plainCopy) {
+            std::fill(p + left, p + right, colour);
+            continue;
+        }
         for (int64_t col = left; col < right; ++col)
             p[col] = op(p[col], colour, iw);
     }

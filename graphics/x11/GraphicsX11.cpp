@@ -35,14 +35,26 @@ GraphicsX11::~GraphicsX11()
     CloseWindow();
 }
 
-// An open text-entry box is drawn over whatever the area shows of it.
 bool GraphicsX11::PresentArea(const PixelRect& area)
+{
+    return PresentList(&area, 1);
+}
+
+bool GraphicsX11::PresentAreas(const std::vector<PixelRect>& areas)
+{
+    return PresentList(areas.data(), areas.size());
+}
+
+// An open text-entry box is drawn over whatever the areas show of it.
+bool GraphicsX11::PresentList(const PixelRect* areas, std::size_t count)
 {
     if (!window || !Surface())
         return false;
-    if (EntryOpen() && !area.Intersect(entryRect).IsEmpty())
+    if (EntryOpen() && std::any_of(areas, areas + count, [&](const PixelRect& area) {
+            return !area.Intersect(entryRect).IsEmpty();
+        }))
         entryBox.Draw(Surface(), entryRect, entryStyle, true);
-    if (present.Present(*Surface(), area))
+    if (present.Present(*Surface(), areas, count))
         return true;
     WindowLost();
     return false;
@@ -172,12 +184,12 @@ void GraphicsX11::TimerTick()
     lastTick = std::chrono::steady_clock::now();
     if (!EntryTick())
         return;
-    PixelRect dirty;
-    CollectDirtyArea(dirty);
-    dirty = dirty.Union(uncovered);
+    CollectDirtyAreas(dirtyAreas);
+    if (!uncovered.IsEmpty())
+        AddArea(dirtyAreas, uncovered);
     uncovered = {};
-    if (!dirty.IsEmpty())
-        Redraw(dirty);
+    if (!dirtyAreas.empty())
+        RedrawAreas(dirtyAreas);
     if (window)
         xcb_flush(connection->Get());
 }

@@ -30,6 +30,7 @@ public:
 
     // Platform operations.
     bool PresentArea(const PixelRect& area) override;
+    bool PresentAreas(const std::vector<PixelRect>& areas) override;
     void CancelTextEntry() override;
     void Resize(int newWidth, int newHeight) override;
     const char* PlatformName() override { return "X11"; }
@@ -66,6 +67,7 @@ private:
     // tick), redrawn, to be cancelled, to be applied.
     enum EntryState { kEntryIdle = 0, kEntryFocused = 1, kEntryRedrawn = 2, kEntryCancel = 3, kEntryApply = 4 };
 
+    bool PresentList(const PixelRect* areas, std::size_t count);
     bool CreateChildWindow(xcb_window_t parent);
     void AnnounceWindow();
     void ForgetWindow();
@@ -113,4 +115,6 @@ private:
     int entryState = kEntryIdle;
     // What a closed box leaves to be drawn again.
     PixelRect uncovered;
+    // The timer's areas to draw, kept from tick to tick.
+    std::vector<PixelRect> dirtyAreas;
 };

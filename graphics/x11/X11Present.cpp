@@ -106,33 +106,46 @@ void X11Present::Detach()
     window = XCB_WINDOW_NONE;
 }
 
-bool X11Present::Present(const RasterBitmap& surface, const PixelRect& area)
+bool X11Present::Present(const RasterBitmap& surface, const PixelRect* areas, std::size_t count)
 {
     if (!connection || !surface.Pixels())
         return false;
-    const PixelRect r = Clipped(area, std::min(width, static_cast<int>(surface.Width())),
-                                std::min(height, static_cast<int>(surface.Height())));
-    if (r.left >= r.right)
-        return true;
-    if (sharedPixels)
-        return PresentShared(surface, r);
-    PresentPlain(surface, r);
+    const int w = std::min(width, static_cast<int>(surface.Width()));
+    const int h = std::min(height, static_cast<int>(surface.Height()));
+    // One past the last area with anything to copy.
+    std::size_t last = count;
+    while (last > 0 && Clipped(areas[last - 1], w, h).IsEmpty())
+        --last;
+    for (std::size_t i = 0; i < last; ++i) {
+        const PixelRect r = Clipped(areas[i], w, h);
+        if (r.IsEmpty())
+            continue;
+        if (!sharedPixels)
+            PresentPlain(surface, r);
+        else if (i + 1 == last)
+            return connection->Succeeded(PresentShared(surface, r, true));
+        else
+            PresentShared(surface, r, false);
+    }
     return true;
 }
 
 // The area's rows go to the same place of the shared image, which the server
-// then copies to the window. The request is waited for, so the image is free
-// again for the next frame, and a window that has gone is noticed here.
-bool X11Present::PresentShared(const RasterBitmap& surface, const PixelRect& r)
+// then copies to the window. The last request of a present is waited for, so
+// the image is free again for the next frame, and a window that has gone is
+// noticed there; the server carries requests out in order, so the earlier
+// ones are done by then too.
+xcb_void_cookie_t X11Present::PresentShared(const RasterBitmap& surface, const PixelRect& r, bool checked)
 {
     const std::size_t rowBytes = static_cast<std::size_t>(r.right - r.left) * 4;
     for (int y = r.top; y < r.bottom; ++y)
         std::memcpy(sharedPixels + static_cast<std::size_t>(y) * width + r.left, surface.Row(y) + r.left, rowBytes);
     const auto w = static_cast<uint16_t>(width), h = static_cast<uint16_t>(height);
-    return connection->Succeeded(xcb_shm_put_image_checked(
-        connection->Get(), window, gc, w, h, static_cast<uint16_t>(r.left), static_cast<uint16_t>(r.top),
-        static_cast<uint16_t>(r.right - r.left), static_cast<uint16_t>(r.bottom - r.top),
-        static_cast<int16_t>(r.left), static_cast<int16_t>(r.top), depth, XCB_IMAGE_FORMAT_Z_PIXMAP, 0, segment, 0));
+    const auto put = checked ? xcb_shm_put_image_checked : xcb_shm_put_image;
+    return put(connection->Get(), window, gc, w, h, static_cast<uint16_t>(r.left), static_cast<uint16_t>(r.top),
+               static_cast<uint16_t>(r.right - r.left), static_cast<uint16_t>(r.bottom - r.top),
+               static_cast<int16_t>(r.left), static_cast<int16_t>(r.top), depth, XCB_IMAGE_FORMAT_Z_PIXMAP, 0,
+               segment, 0);
 }
 
 // Plain image requests, in bands of rows that fit the server's request limit.

@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 #include <xcb/shm.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -29,13 +30,14 @@ public:
 
     bool Attach(X11Connection& connection, xcb_window_t window, uint8_t depth, int width, int height);
     void Detach();
-    // False when the server refused the copy (the window is gone).
-    bool Present(const RasterBitmap& surface, const PixelRect& area);
+    // Copies count areas, waiting once for the server to have them all; false
+    // when it refused the copy (the window is gone).
+    bool Present(const RasterBitmap& surface, const PixelRect* areas, std::size_t count);
     bool UsesSharedMemory() const { return sharedPixels != nullptr; }
 
 private:
     bool AttachSharedMemory();
-    bool PresentShared(const RasterBitmap& surface, const PixelRect& area);
+    xcb_void_cookie_t PresentShared(const RasterBitmap& surface, const PixelRect& area, bool checked);
     void PresentPlain(const RasterBitmap& surface, const PixelRect& area);
 
     X11Connection* connection = nullptr;

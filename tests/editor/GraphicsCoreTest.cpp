@@ -196,6 +196,77 @@ TEST_F(GraphicsTest, TimerRedrawsAndPresentsOnlyTheDirtyArea)
     EXPECT_EQ(PixelAt(gui.Screen(), 30, 30), (ColourARGB{255, 200, 40, 40}.Packed()));
 }
 
+// Dirty controls far apart are drawn and presented as areas of their own;
+// areas that one rectangle around both covers at no extra cost become one.
+TEST_F(GraphicsTest, DirtyControlsApartAreRedrawnAsAreasOfTheirOwn)
+{
+    ProbeControl* a = Add({10, 10, 60, 60});
+    ProbeControl* between = Add({100, 10, 150, 60});
+    ProbeControl* b = Add({200, 10, 250, 60});
+    gui.TimerTick();
+    a->MarkChanged(false);
+    b->MarkChanged(false);
+    a->renders = between->renders = b->renders = 0;
+    std::vector<PixelRect> areas;
+    ASSERT_TRUE(gui.CollectDirtyAreas(areas));
+    EXPECT_EQ(areas, (std::vector<PixelRect>{a->Rect(), b->Rect()}));
+    gui.RedrawAreas(areas);
+    EXPECT_EQ(a->renders, 1);
+    EXPECT_EQ(b->renders, 1);
+    EXPECT_EQ(between->renders, 0);
+    EXPECT_FALSE(gui.CollectDirtyAreas(areas));
+
+    areas.clear();
+    Graphics::AddArea(areas, {0, 0, 10, 10});
+    Graphics::AddArea(areas, {20, 0, 30, 10});
+    Graphics::AddArea(areas, {5, 5, 15, 15}); // overlaps the first, but one rectangle would cost more
+    EXPECT_EQ(areas.size(), 3u);
+    Graphics::AddArea(areas, {10, 0, 20, 10}); // fills the gap: the first two become one
+    EXPECT_EQ(areas, (std::vector<PixelRect>{{5, 5, 15, 15}, {0, 0, 30, 10}}));
+    Graphics::AddArea(areas, {0, 10, 30, 15}); // completes the rectangle around all
+    EXPECT_EQ(areas, (std::vector<PixelRect>{{0, 0, 30, 15}}));
+}
+
+// A control only partly inside the area being redrawn changes nothing outside
+// it: neither its fills nor its text.
+TEST_F(GraphicsTest, DrawingStaysInsideTheAreaBeingRedrawn)
+{
+    class TextProbe : public Control {
+    public:
+        TextProbe(PluginBase* plugin, const PixelRect& rect) : Control(plugin, rect, -1)
+        {
+            style.size = 24;
+            style.align = TextStyle::kAlignLeft;
+        }
+        bool Render(Graphics& graphics) override
+        {
+            graphics.FillRect(ColourARGB{255, 255, 255, 255}, rect, nullptr);
+            return graphics.DrawText(style, "MWMWMWMW", rect);
+        }
+        TextStyle style;
+    };
+    auto* probe = new TextProbe(&plugin, {20, 20, 220, 60});
+    gui.AddControl(probe);
+    gui.TimerTick();
+    const RasterBitmap& surface = *gui.Surface();
+    const int mid = 120;
+    std::vector<uint32_t> before;
+    for (int y = 0; y < surface.Height(); ++y)
+        before.insert(before.end(), surface.Row(y), surface.Row(y) + surface.Width());
+
+    probe->style.colour = ColourARGB{255, 255, 0, 0};
+    gui.Redraw({0, 0, mid, surface.Height()});
+    int changedInside = 0, changedOutside = 0;
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            const bool changed = surface.Row(y)[x] != before[static_cast<std::size_t>(y) * surface.Width() + x];
+            (x < mid ? changedInside : changedOutside) += changed ? 1 : 0;
+        }
+    }
+    EXPECT_GT(changedInside, 0) << "the text inside the area took the new colour";
+    EXPECT_EQ(changedOutside, 0);
+}
+
 TEST_F(GraphicsTest, RequestedRedrawKeepsAControlDirtyForOneMorePass)
 {
     ProbeControl* probe = Add({0, 0, 10, 10});

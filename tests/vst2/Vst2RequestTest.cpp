@@ -87,7 +87,7 @@ TEST_F(Vst2HostTest, MidiEventsPassThroughToTheHost)
     host->ClearCalls();
     EXPECT_EQ(host->Dispatch(effProcessEvents, 0, 0, &events), 1);
     ASSERT_EQ(host->CountCalls(audioMasterProcessEvents), 1) << "a sysex without data is skipped";
-    const Vst2Host::Call& sent = host->Calls().back();
+    const Vst2Host::Call sent = host->Calls().back();
     ASSERT_EQ(sent.midiEvents.size(), 1u);
     EXPECT_EQ(sent.midiEvents[0].type, kVstMidiType);
     EXPECT_EQ(sent.midiEvents[0].byteSize, 32);

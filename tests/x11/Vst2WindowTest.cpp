@@ -2,8 +2,10 @@
 // mode of our test host and used through XTest, as a user meets it.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <thread>
@@ -48,13 +50,15 @@ protected:
         return loaded;
     }
 
-    static std::unique_ptr<Vst2EditorWindow> OpenEditor(Vst2Host& plugin)
+    static std::unique_ptr<Vst2EditorWindow> OpenEditor(Vst2Host& plugin, bool idleCalls = true)
     {
         std::string error;
         std::unique_ptr<Vst2EditorWindow> window = Vst2EditorWindow::Open(plugin, error);
         EXPECT_TRUE(window) << error;
-        if (window)
-            window->Run(milliseconds(200));
+        if (!window)
+            return window;
+        window->SendIdleCalls(idleCalls);
+        window->Run(milliseconds(200));
         return window;
     }
 
@@ -90,13 +94,29 @@ protected:
         window.Run(milliseconds(100));
     }
 
+    // Drags the first gain knob upwards: the parameter rises and the host
+    // hears one begin and one end around its automation calls.
+    void ExpectBalancedDrag(Vst2EditorWindow& window);
+
     std::unique_ptr<Vst2Host> host;
 };
 
-int Count(const Vst2Host& host, VstInt32 opcode, int index)
+// Threads of this process.
+int ThreadCount()
+{
+    int count = 0;
+    if (DIR* tasks = opendir("/proc/self/task")) {
+        while (const dirent* entry = readdir(tasks))
+            count += entry->d_name[0] != '.' ? 1 : 0;
+        closedir(tasks);
+    }
+    return count;
+}
+
+int Count(const std::vector<Vst2Host::Call>& calls, VstInt32 opcode, int index)
 {
     int n = 0;
-    for (const Vst2Host::Call& call : host.Calls())
+    for (const Vst2Host::Call& call : calls)
         n += call.opcode == opcode && call.index == index ? 1 : 0;
     return n;
 }
@@ -115,21 +135,112 @@ TEST_F(Vst2WindowTest, EditorShowsTheSnapshotPixelForPixel)
     EXPECT_EQ(DifferenceFromSnapshot(*window), 0);
 }
 
+void Vst2WindowTest::ExpectBalancedDrag(Vst2EditorWindow& window)
+{
+    const float before = host->GetParameter(kGain1);
+    host->ClearCalls();
+    DragKnob(window, -40);
+    EXPECT_GT(host->GetParameter(kGain1), before);
+    const std::vector<Vst2Host::Call> calls = host->Calls();
+    EXPECT_EQ(Count(calls, audioMasterBeginEdit, kGain1), 1);
+    EXPECT_GE(Count(calls, audioMasterAutomate, kGain1), 1);
+    EXPECT_EQ(Count(calls, audioMasterEndEdit, kGain1), 1);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().opcode, audioMasterBeginEdit);
+    EXPECT_EQ(calls.back().opcode, audioMasterEndEdit);
+}
+
 TEST_F(Vst2WindowTest, DraggingAKnobMovesItsParameterAndTellsTheHost)
 {
     std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
     ASSERT_TRUE(window);
-    const float before = host->GetParameter(kGain1);
-    host->ClearCalls();
-    DragKnob(*window, -40);
-    EXPECT_GT(host->GetParameter(kGain1), before);
-    EXPECT_EQ(Count(*host, audioMasterBeginEdit, kGain1), 1);
-    EXPECT_GE(Count(*host, audioMasterAutomate, kGain1), 1);
-    EXPECT_EQ(Count(*host, audioMasterEndEdit, kGain1), 1);
-    const std::vector<Vst2Host::Call>& calls = host->Calls();
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls.front().opcode, audioMasterBeginEdit);
-    EXPECT_EQ(calls.back().opcode, audioMasterEndEdit);
+    ExpectBalancedDrag(*window);
+}
+
+// Hosts that never send idle calls: the editor's own thread keeps it painted
+// and answering until the host's first idle call, which takes over.
+TEST_F(Vst2WindowTest, WithoutIdleCallsTheEditorStillPaintsAndTakesADrag)
+{
+    const int threads = ThreadCount();
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host, false);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(ThreadCount(), threads + 1) << "the editor runs a thread of its own";
+    EXPECT_EQ(DifferenceFromSnapshot(*window), 0);
+    ExpectBalancedDrag(*window);
+}
+
+TEST_F(Vst2WindowTest, IdleCallsArrivingLateTakeOverFromTheEditorsThread)
+{
+    const int threads = ThreadCount();
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host, false);
+    ASSERT_TRUE(window);
+    ExpectBalancedDrag(*window);
+    window->SendIdleCalls(true);
+    window->Run(milliseconds(100));
+    EXPECT_EQ(ThreadCount(), threads) << "the first idle call ends the editor's thread";
+    ExpectBalancedDrag(*window);
+    host->SetParameter(kGain1, Load()->GetParameter(kGain1));
+    window->Run(milliseconds(200));
+    EXPECT_EQ(DifferenceFromSnapshot(*window), 0) << "the idle calls paint the knob back";
+}
+
+TEST_F(Vst2WindowTest, OpenAndCloseWithoutIdleCallsLeaveNoThreadBehind)
+{
+    const int threads = ThreadCount();
+    std::string error;
+    std::unique_ptr<X11HostWindow> window = X11HostWindow::Open(1030, 436, "host", error);
+    ASSERT_TRUE(window) << error;
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1) << "opening " << i;
+        std::this_thread::sleep_for(milliseconds(i % 4 * 20));
+        ASSERT_EQ(host->Dispatch(effEditClose), 1);
+    }
+    EXPECT_EQ(ThreadCount(), threads);
+    EXPECT_EQ(user->ChildOf(window->Id()), static_cast<xcb_window_t>(XCB_WINDOW_NONE)) << "no window left behind";
+    ASSERT_EQ(host->Dispatch(effEditOpen, 0, 0, window->Handle()), 1);
+    host.reset();
+    EXPECT_EQ(ThreadCount(), threads) << "closing the plug-in with its editor open ends the thread";
+}
+
+// The timer draws only what changed, area by area: meters that moved there
+// for a while and then hold still look exactly as a freshly opened editor
+// draws the same levels whole.
+TEST_F(Vst2WindowTest, MetersDrawnAreaByAreaMatchTheWholeEditorDrawnAtOnce)
+{
+    constexpr int kBlock = 512;
+    host->Start(44100.0f, kBlock);
+    std::vector<float> left(kBlock), right(kBlock), outLeft(kBlock), outRight(kBlock);
+    float* inputs[] = {left.data(), right.data()};
+    float* outputs[] = {outLeft.data(), outRight.data()};
+    // Each tick one block at the given level, the window's loop run between.
+    auto play = [&](Vst2EditorWindow& window, float level, int ticks) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            for (int i = 0; i < kBlock; ++i)
+                left[i] = right[i] = level * static_cast<float>(std::sin(0.05 * i));
+            host->ProcessReplacing(inputs, outputs, kBlock);
+            window.Run(Vst2EditorWindow::kIdlePeriod);
+        }
+    };
+    auto screenshot = [&](Vst2EditorWindow& window) {
+        int width = 0, height = 0;
+        return user->Screenshot(EditorOf(window), width, height);
+    };
+    std::string error;
+    std::unique_ptr<Vst2EditorWindow> moving = Vst2EditorWindow::Open(*host, error);
+    ASSERT_TRUE(moving) << error;
+    for (int step = 1; step <= 10; ++step)
+        play(*moving, 0.05f * static_cast<float>(step), 2);
+    play(*moving, 0.5f, 40);
+    const std::vector<uint32_t> drawnByArea = screenshot(*moving);
+    moving.reset();
+
+    std::unique_ptr<Vst2EditorWindow> fresh = Vst2EditorWindow::Open(*host, error);
+    ASSERT_TRUE(fresh) << error;
+    play(*fresh, 0.5f, 40);
+    const std::vector<uint32_t> drawnWhole = screenshot(*fresh);
+    ASSERT_EQ(drawnByArea.size(), drawnWhole.size());
+    ASSERT_FALSE(drawnWhole.empty());
+    EXPECT_TRUE(drawnByArea == drawnWhole);
 }
 
 TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)

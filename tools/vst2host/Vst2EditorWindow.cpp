@@ -36,7 +36,8 @@ bool Vst2EditorWindow::Run(std::chrono::milliseconds duration)
     while (std::chrono::steady_clock::now() < end) {
         if (window->HandleEvents())
             return false;
-        host.Dispatch(effEditIdle);
+        if (idleCalls)
+            host.Dispatch(effEditIdle);
         nextIdle += kIdlePeriod;
         std::this_thread::sleep_until(std::min(nextIdle, end));
     }

@@ -25,6 +25,8 @@ public:
     // Runs the host's loop for the given time; false when the user closed the window.
     bool Run(std::chrono::milliseconds duration);
     X11HostWindow& Window() { return *window; }
+    // Whether Run sends idle calls (on at first), to act as a host that sends none.
+    void SendIdleCalls(bool send) { idleCalls = send; }
 
 private:
     Vst2EditorWindow(Vst2Host& host, std::unique_ptr<X11HostWindow> window);
@@ -32,4 +34,5 @@ private:
     Vst2Host& host;
     std::unique_ptr<X11HostWindow> window;
     std::chrono::steady_clock::time_point nextIdle;
+    bool idleCalls = true;
 };

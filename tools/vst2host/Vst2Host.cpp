@@ -76,7 +76,10 @@ VstIntPtr Vst2Host::Answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, voi
         call.text = static_cast<const char*>(ptr);
     if (opcode == audioMasterProcessEvents && ptr)
         call.midiEvents = MidiEventsOf(*static_cast<const VstEvents*>(ptr));
-    calls.push_back(call);
+    {
+        std::lock_guard<std::mutex> guard(callsLock);
+        calls.push_back(call);
+    }
 
     switch (opcode) {
     case audioMasterVersion: return kVstVersion;
@@ -91,8 +94,21 @@ VstIntPtr Vst2Host::Answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, voi
     }
 }
 
+std::vector<Vst2Host::Call> Vst2Host::Calls() const
+{
+    std::lock_guard<std::mutex> guard(callsLock);
+    return calls;
+}
+
+void Vst2Host::ClearCalls()
+{
+    std::lock_guard<std::mutex> guard(callsLock);
+    calls.clear();
+}
+
 int Vst2Host::CountCalls(VstInt32 opcode) const
 {
+    std::lock_guard<std::mutex> guard(callsLock);
     int count = 0;
     for (const Call& call : calls)
         count += call.opcode == opcode ? 1 : 0;

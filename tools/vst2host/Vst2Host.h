@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,10 @@ public:
     Vst2Host& operator=(const Vst2Host&) = delete;
 
     AEffect* Effect() const { return effect; }
-    const std::vector<Call>& Calls() const { return calls; }
+    // The calls so far (an editor's own thread may call the host meanwhile).
+    std::vector<Call> Calls() const;
     int CountCalls(VstInt32 opcode) const;
-    void ClearCalls() { calls.clear(); }
+    void ClearCalls();
 
     VstIntPtr Dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
@@ -111,5 +113,6 @@ private:
     Vst2Library library;
     AEffect* effect = nullptr;
     Answers answers;
+    mutable std::mutex callsLock;
     std::vector<Call> calls;
 };

@@ -1,0 +1,7 @@
+// Windows editors are driven by their window's messages and window timer,
+// which the host's message loop delivers: no thread of their own is needed.
+#include "graphics/EditorThread.h"
+
+void EditorThread::Start(Graphics&) {}
+
+void EditorThread::Stop() {}
