@@ -8,3 +8,6 @@ sudo=""
 dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $(grep -v '^#' "$here/packages.txt") >/dev/null
+# A locale with decimal commas, for the test that numbers are read the same
+# whatever locale the host sets.
+locale -a | grep -qi '^de_DE.utf-\?8$' || $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
