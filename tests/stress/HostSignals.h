@@ -1,6 +1,8 @@
 #pragma once
 
 // Signals and checks the host-behaviour tests share.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <random>
@@ -63,4 +65,15 @@ double Energy(const std::vector<Sample>& block)
     for (Sample v : block)
         sum += static_cast<double>(v) * static_cast<double>(v);
     return sum;
+}
+
+// Plays a seeded random host for its steps, stopping at the first fatal
+// failure with the seed and step that reproduce it.
+template <class Player>
+void PlaySteps(Player& player, unsigned seed, int steps = 300)
+{
+    for (int step = 0; step < steps; ++step) {
+        player.Step();
+        ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed << " step " << step;
+    }
 }

@@ -141,10 +141,8 @@ TEST(Vst2HostBehaviour, RandomCallSequencesKeepEveryAnswerInRange)
         ASSERT_TRUE(host && other);
         host->Start(44100.0f, 512);
         RandomHost player(*host, *other, seed);
-        for (int step = 0; step < 300; ++step) {
-            player.Step();
-            ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed << " step " << step;
-        }
+        PlaySteps(player, seed);
+        ASSERT_FALSE(HasFatalFailure());
         player.CheckValues();
         const std::vector<uint8_t> bank = host->GetChunk(false);
         ASSERT_TRUE(host->SetChunk(false, bank));
