@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -103,9 +104,13 @@ void Compare(const HostWindow& window, const char* name, const RasterBitmap& ref
 
 } // namespace
 
-bool WindowScript::Parse(int argc, char** argv, int first, std::string& error)
+bool WindowScript::Parse(int argc, char** argv, const char* usage)
 {
-    for (int i = first; i < argc; ++i) {
+    if (argc < 2) {
+        std::cerr << usage;
+        return false;
+    }
+    for (int i = 2; i < argc; ++i) {
         const std::string flag = argv[i];
         const bool hasValue = i + 1 < argc;
         if (flag == "--cycles" && hasValue)
@@ -123,7 +128,7 @@ bool WindowScript::Parse(int argc, char** argv, int first, std::string& error)
         else if (flag == "--reference-headless")
             compareHeadless = true;
         else
-            return error = "unknown option " + flag, false;
+            return std::cerr << "unknown option " << flag << "\n", false;
     }
     return true;
 }

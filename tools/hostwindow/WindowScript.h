@@ -42,8 +42,9 @@ struct WindowScript {
     bool compareHeadless = false;
     std::string referencePng;
 
-    // Reads the options after the plug-in path; false with a message in error.
-    bool Parse(int argc, char** argv, int first, std::string& error);
+    // Reads the command line PROGRAM PLUGIN [options]; false, with the usage
+    // or the fault printed, when it does not parse.
+    bool Parse(int argc, char** argv, const char* usage);
     // Runs the script; the process's exit code. `headless` is the reference
     // drawing of the editor when one is asked for.
     int Run(EditorDriver& driver, const RasterBitmap* headless, std::ostream& out) const;

@@ -64,17 +64,12 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::cerr << "usage: sondrel-vst2-window PLUGIN.dll [--cycles N] [--reference-headless] "
-                     "[--reference FILE.png] [--seconds S] [--until FILE]\n";
-        return 2;
-    }
     WindowScript script;
-    std::string error;
-    if (!script.Parse(argc, argv, 2, error)) {
-        std::cerr << error << "\n";
+    if (!script.Parse(argc, argv,
+                      "usage: sondrel-vst2-window PLUGIN.dll [--cycles N] [--entry-cycles N X Y] [--reference-headless] "
+                      "[--reference FILE.png] [--seconds S] [--until FILE]\n"))
         return 2;
-    }
+    std::string error;
     std::unique_ptr<Vst2Host> host = Vst2Host::Load(argv[1], error);
     if (!host) {
         std::cerr << error << "\n";

@@ -133,17 +133,12 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::cerr << "usage: sondrel-vst3-window BUNDLE [--cycles N] [--reference-headless] "
-                     "[--reference FILE.png] [--seconds S] [--until FILE]\n";
-        return 2;
-    }
     WindowScript script;
-    std::string error;
-    if (!script.Parse(argc, argv, 2, error)) {
-        std::cerr << error << "\n";
+    if (!script.Parse(argc, argv,
+                      "usage: sondrel-vst3-window BUNDLE [--cycles N] [--entry-cycles N X Y] [--reference-headless] "
+                      "[--reference FILE.png] [--seconds S] [--until FILE]\n"))
         return 2;
-    }
+    std::string error;
     std::unique_ptr<Vst3Module> module = Vst3Module::Load(argv[1], error);
     PClassInfo audioClass{};
     if (!module || !module->FindAudioClass(audioClass)) {
