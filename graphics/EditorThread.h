@@ -8,7 +8,7 @@ class Graphics;
 // Keeps an open editor window running for a host that drives it neither
 // from a run loop nor with idle calls: a thread of the editor's own waits on
 // the editor's event descriptor, handles its events and ticks its frame timer
-// every 1000 / FrameRate() ms. Start it after the window opened and Stop it
+// every FramePeriodMs(). Start it after the window opened and Stop it
 // before the window closes or the host's own calls take over, so the thread
 // and the host never drive the editor at once. Windows editors are driven by
 // their window's messages: there the thread is never started.

@@ -75,7 +75,7 @@ public:
     // Driving the open window from a host's event loop. The descriptor turns
     // readable when window events wait (-1: the platform has none to offer);
     // HandleEvents handles the waiting events; TimerTick is one tick of the
-    // window's frame timer (every 1000 / FrameRate() ms); Idle is a host's
+    // window's frame timer (every FramePeriodMs()); Idle is a host's
     // idle call: the waiting events, then the timer tick when one is due.
     virtual int EventDescriptor() { return -1; }
     virtual void HandleEvents() {}
@@ -131,6 +131,9 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
     int FrameRate() const { return frameRate; }
+    // Milliseconds between two ticks of the window's frame timer (25 frames a
+    // second when no rate is set).
+    int FramePeriodMs() const { return 1000 / (frameRate > 0 ? frameRate : 25); }
     RasterBitmap* Surface() const;
     int CaptureIndex() const { return captureIndex; }
     bool CursorHidden() const { return cursorHidden; }

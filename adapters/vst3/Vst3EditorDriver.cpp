@@ -85,7 +85,7 @@ void Vst3EditorDriver::Start(Graphics& editor, FUnknown* frame, FUnknown* hostCo
 bool Vst3EditorDriver::StartWithRunLoop(Graphics& editor, IRunLoop* loop)
 {
     handler = new Handler(editor, *loop);
-    const auto period = static_cast<TimerInterval>(1000 / (editor.FrameRate() > 0 ? editor.FrameRate() : 25));
+    const auto period = static_cast<TimerInterval>(editor.FramePeriodMs());
     if (loop->registerTimer(handler, period) != kResultOk) {
         handler->Detach();
         handler->release();

@@ -23,7 +23,7 @@ void EditorThread::Start(Graphics& editor)
 void EditorThread::Loop(Graphics& editor)
 {
     using Clock = std::chrono::steady_clock;
-    const auto period = std::chrono::milliseconds(1000 / (editor.FrameRate() > 0 ? editor.FrameRate() : 25));
+    const auto period = std::chrono::milliseconds(editor.FramePeriodMs());
     auto nextTick = Clock::now();
     while (!stopping) {
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());

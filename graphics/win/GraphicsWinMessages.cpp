@@ -64,7 +64,7 @@ bool GraphicsWin::HandleEntryPause(UINT msg)
 LRESULT GraphicsWin::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_CREATE) {
-        SetTimer(hwnd, kTimerId, static_cast<UINT>(1000 / (FrameRate() > 0 ? FrameRate() : 25)), nullptr);
+        SetTimer(hwnd, kTimerId, static_cast<UINT>(FramePeriodMs()), nullptr);
         SetFocus(hwnd);
         return 0;
     }

@@ -203,7 +203,7 @@ void GraphicsX11::Idle()
 
 std::chrono::milliseconds GraphicsX11::FramePeriod() const
 {
-    return std::chrono::milliseconds(1000 / (FrameRate() > 0 ? FrameRate() : 25));
+    return std::chrono::milliseconds(FramePeriodMs());
 }
 
 void GraphicsX11::Dispatch(const xcb_generic_event_t& event)

@@ -20,7 +20,7 @@ class X11Connection;
 // own, so several editors, and the host, never share or disturb one another's
 // connection, and every X error of ours stays on ours. The host drives it:
 // HandleEvents when the connection's descriptor turns readable (or Idle, which
-// also runs the timer when due) and TimerTick every 1000 / FrameRate() ms.
+// also runs the timer when due) and TimerTick every FramePeriodMs().
 // A window the server or host takes away (parent destroyed, display gone) is
 // noticed there and leaves the editor closed, ready to open again.
 class GraphicsX11 : public Graphics {
