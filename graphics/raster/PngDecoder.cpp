@@ -2,7 +2,7 @@
 
 #include <png.h>
 
-#include <algorithm>
+#include <utility>
 #include <csetjmp>
 #include <cstring>
 
@@ -27,15 +27,16 @@ struct DecodeState {
     png_bytep* rows;
 };
 
-// Serves read requests from memory; past the end the request is zero-filled,
-// which libpng then reports as damaged data.
+// Serves read requests from memory. A request past the end is an error at
+// once: a truncated file may declare a chunk gigabytes long, which libpng
+// would otherwise go on reading (and checking) to its end.
 void ReadFromMemory(png_structp png, png_bytep out, png_size_t n)
 {
     auto* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    std::memset(out, 0, n);
-    const size_t available = std::min(n, reader->length - reader->position);
-    std::memcpy(out, reader->bytes + reader->position, available);
-    reader->position += available;
+    if (n > reader->length - reader->position)
+        png_error(png, "truncated");
+    std::memcpy(out, reader->bytes + reader->position, n);
+    reader->position += n;
 }
 
 [[noreturn]] void OnError(png_structp png, png_const_charp)
@@ -93,6 +94,10 @@ bool ReadImage(DecodeState* state)
         return false;
     png_set_read_fn(state->png, &state->reader, ReadFromMemory);
     png_set_user_limits(state->png, kMaxSide, kMaxSide);
+    // Ancillary chunks other than transparency (text, colour profiles, ...)
+    // are skipped unread: libpng would first allocate and clear the length
+    // such a chunk declares, gigabytes in a damaged file.
+    png_set_keep_unknown_chunks(state->png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_read_info(state->png, state->info);
     RequestArgb(state->png, state->info);
     const png_uint_32 width = png_get_image_width(state->png, state->info);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "graphics/raster/PngDecoder.h"
 #include "tests/raster/RasterTestSupport.h"
 #include "tools/artwork/PngWriter.h"
@@ -108,6 +110,20 @@ TEST(DecodePng, TruncatedFilesGiveNoImage)
     ASSERT_TRUE(Decode(whole));
     for (size_t keep : {size_t(8), size_t(20), size_t(40), whole.size() / 2, whole.size() - 13, whole.size() - 1})
         EXPECT_FALSE(Decode(std::vector<uint8_t>(whole.begin(), whole.begin() + long(keep)))) << keep;
+}
+
+// A damaged file may declare a chunk far longer than what follows: the
+// decoder neither makes room for gigabytes that are not there nor reads on
+// past its end (which took seconds per image).
+TEST(DecodePng, ChunkLongerThanTheFileGivesNoImageAtOnce)
+{
+    const std::vector<uint8_t> whole = SampleFile();
+    constexpr size_t kAfterHeader = 33; // signature and the header chunk
+    std::vector<uint8_t> bytes(whole.begin(), whole.begin() + long(kAfterHeader));
+    const uint8_t hugeTextChunk[] = {0x7F, 0xFF, 0xFF, 0xFF, 't', 'E', 'X', 't', 'a', '=', 'b'};
+    bytes.insert(bytes.end(), std::begin(hugeTextChunk), std::end(hugeTextChunk));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_FALSE(Decode(bytes));
 }
 
 TEST(DecodePng, BadChecksumGivesNoImage)
