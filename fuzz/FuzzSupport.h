@@ -70,3 +70,27 @@ inline void CheckParamsInRange(PluginBase& plugin)
         FUZZ_CHECK(p->Value() >= p->Min() && p->Value() <= p->Max());
     }
 }
+
+inline std::vector<uint8_t> BytesOf(const StateChunk& chunk)
+{
+    return std::vector<uint8_t>(chunk.Data(), chunk.Data() + chunk.Size());
+}
+
+// The rule for every input the plug-in reads whole: one it refuses (load
+// gives false) changes nothing; one it accepts saves to bytes (save) that
+// load and save again unchanged. Starts from the baseline.
+template <typename Load, typename Save>
+void CheckRefusedOrRoundTrips(PluginBase& plugin, Baseline& baseline, const StateChunk& input, Load load, Save save)
+{
+    baseline.Restore();
+    const std::vector<uint8_t> before = WholeState(plugin);
+    if (!load(input)) {
+        FUZZ_CHECK(WholeState(plugin) == before);
+        baseline.Unchanged();
+        return;
+    }
+    CheckParamsInRange(plugin);
+    const std::vector<uint8_t> saved = save();
+    FUZZ_CHECK(load(ChunkOf(saved.data(), saved.size())));
+    FUZZ_CHECK(save() == saved);
+}

@@ -6,16 +6,11 @@
 #include "plugin/Sondrel.h"
 
 namespace {
-bool Load(Sondrel& plugin, bool bank, const StateChunk& file)
-{
-    return bank ? plugin.ReadBankBytes(file) : plugin.ReadProgramBytes(file);
-}
-
 std::vector<uint8_t> Save(Sondrel& plugin, bool bank)
 {
     StateChunk file;
     FUZZ_CHECK(bank ? plugin.WriteBankBytes(file) : plugin.WriteProgramBytes(file));
-    return std::vector<uint8_t>(file.Data(), file.Data() + file.Size());
+    return BytesOf(file);
 }
 } // namespace
 
@@ -25,17 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Baseline baseline(plugin);
     if (size < 1)
         return 0;
-    baseline.Restore();
     const bool bank = data[0] & 1;
-    const std::vector<uint8_t> before = WholeState(plugin);
-    if (!Load(plugin, bank, ChunkOf(data + 1, size - 1))) {
-        FUZZ_CHECK(WholeState(plugin) == before);
-        baseline.Unchanged();
-        return 0;
-    }
-    CheckParamsInRange(plugin);
-    const std::vector<uint8_t> saved = Save(plugin, bank);
-    FUZZ_CHECK(Load(plugin, bank, ChunkOf(saved.data(), saved.size())));
-    FUZZ_CHECK(Save(plugin, bank) == saved);
+    CheckRefusedOrRoundTrips(
+        plugin, baseline, ChunkOf(data + 1, size - 1),
+        [&](const StateChunk& file) { return bank ? plugin.ReadBankBytes(file) : plugin.ReadProgramBytes(file); },
+        [&] { return Save(plugin, bank); });
     return 0;
 }
