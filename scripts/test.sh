@@ -17,11 +17,12 @@ cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_C
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_SANITIZE=ON -DSONDREL_FUZZ=ON -DSONDREL_TESTS=OFF -DSONDREL_BENCH=OFF >/dev/null
 cmake --build "$root/build-fuzz" --target fuzzers -j"$jobs"
 "$root/fuzz/run-fuzzers.sh" "$root/build-fuzz" 10
-# The threads' stress tests under ThreadSanitizer.
+# The threads' stress tests under ThreadSanitizer: on the headless editor,
+# and through the built binaries with the editor in a real window.
 cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_TSAN=ON -DSONDREL_BENCH=OFF >/dev/null
-cmake --build "$root/build-tsan" --target vst2_stress_tests vst3_stress_tests -j"$jobs"
-for stress in vst2_stress_tests vst3_stress_tests; do
-  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/stress/$stress"
+cmake --build "$root/build-tsan" --target vst2_stress_tests vst3_stress_tests window_stress_tests -j"$jobs"
+for stress in stress/vst2_stress_tests stress/vst3_stress_tests x11/window_stress_tests; do
+  TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/$stress"
 done
 
 # The 32-bit Windows deliverables: cross-built, tested under Wine, compared

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plugin/Sondrel.h"
+#include "tests/stress/HeadlessEditing.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/support/TempDir.h"
 

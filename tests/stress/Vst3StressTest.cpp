@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "graphics/headless/GraphicsHeadless.h"
+#include "tests/stress/HeadlessEditing.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/support/TempDir.h"
 #include "tests/vst3/Vst3TestSupport.h"

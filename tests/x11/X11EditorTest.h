@@ -57,18 +57,25 @@ protected:
     template <typename Window>
     void DragKnob(Window& window, int dy)
     {
-        using std::chrono::milliseconds;
+        Drag(window, kKnobX, kKnobY, dy, std::chrono::milliseconds(50));
+    }
+
+    // A drag from (x, y) of the editor by dy pixels in five steps, the host's
+    // loop running for pause after each.
+    template <typename Window>
+    void Drag(Window& window, int x, int y, int dy, std::chrono::milliseconds pause)
+    {
         const xcb_window_t editor = EditorOf(window);
-        user->MoveTo(editor, kKnobX, kKnobY);
-        window.Run(milliseconds(50));
+        user->MoveTo(editor, x, y);
+        window.Run(pause);
         user->Press(kLeftButton);
-        window.Run(milliseconds(50));
+        window.Run(pause);
         for (int step = 1; step <= 5; ++step) {
-            user->MoveTo(editor, kKnobX, kKnobY + dy * step / 5);
-            window.Run(milliseconds(50));
+            user->MoveTo(editor, x, y + dy * step / 5);
+            window.Run(pause);
         }
         user->Release(kLeftButton);
-        window.Run(milliseconds(100));
+        window.Run(pause * 2);
     }
 
     static EditorDisplay* server;

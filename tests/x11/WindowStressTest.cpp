@@ -1,0 +1,193 @@
+// Every thread a host runs, at once, on one instance of a built plug-in whose
+// editor is open in a real window: audio processing, automation of every
+// parameter and program changes, state saved and restored, and the host's
+// window loop with the user dragging knobs through XTest. Also built under
+// ThreadSanitizer.
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "tests/stress/StressThreads.h"
+#include "tests/x11/X11EditorTest.h"
+#include "tools/vst2host/Vst2EditorWindow.h"
+#include "tools/vst3host/ComponentHandler.h"
+#include "tools/vst3host/HostApplication.h"
+#include "tools/vst3host/ParameterChanges.h"
+#include "tools/vst3host/Vst3EditorWindow.h"
+#include "tools/vst3host/Vst3Instance.h"
+#include "tools/vst3host/Vst3Module.h"
+
+using namespace Vst3;
+using namespace Vst3Host;
+
+namespace {
+using std::chrono::milliseconds;
+
+constexpr auto kDuration = milliseconds(2000);
+constexpr auto kPause = milliseconds(10);
+constexpr int kBlock = 256;
+constexpr int kParams = 39;
+constexpr int kPrograms = 32;
+constexpr int kBands = 8;
+constexpr int kBandSpacing = 95;
+constexpr int kFrequencyKnobY = 220;
+
+// Stereo blocks of a sine in, and whether every sample out was finite.
+template <typename Sample>
+struct StereoBlock {
+    std::vector<Sample> in[2], out[2];
+    Sample* inputs[2];
+    Sample* outputs[2];
+    bool finite = true;
+
+    StereoBlock()
+    {
+        for (int c = 0; c < 2; ++c) {
+            in[c].resize(kBlock);
+            out[c].resize(kBlock);
+            for (int i = 0; i < kBlock; ++i)
+                in[c][static_cast<std::size_t>(i)] = Sample(0.5 * std::sin(0.05 * i * (c + 1)));
+            inputs[c] = in[c].data();
+            outputs[c] = out[c].data();
+        }
+    }
+    void Check()
+    {
+        for (const auto& channel : out)
+            for (Sample v : channel)
+                finite = finite && std::isfinite(v);
+    }
+};
+
+// The id of the controller's program-change parameter, as a host finds it.
+ParamID ProgramChangeId(IEditController& controller)
+{
+    for (int32 i = 0; i < controller.getParameterCount(); ++i) {
+        ParameterInfo info{};
+        if (controller.getParameterInfo(i, info) == kResultOk && (info.flags & ParameterInfo::kIsProgramChange))
+            return info.id;
+    }
+    ADD_FAILURE() << "no program-change parameter";
+    return 0;
+}
+
+class WindowStressTest : public X11EditorTest {
+protected:
+    // The user drags a gain or a frequency knob of a random band.
+    template <typename Window>
+    void DragAnyKnob(Window& window, std::mt19937& random)
+    {
+        const int x = kKnobX + kBandSpacing * static_cast<int>(random() % kBands);
+        const int y = (random() & 1) ? kKnobY : kFrequencyKnobY;
+        Drag(window, x, y, static_cast<int>(random() % 41) - 20, kPause);
+    }
+};
+} // namespace
+
+TEST_F(WindowStressTest, Vst2AudioHostStateAndWindowThreadsShareOneInstance)
+{
+    std::string error;
+    std::unique_ptr<Vst2Host> host = Vst2Host::Load(SONDREL_VST2_PATH, error);
+    ASSERT_TRUE(host) << error;
+    host->Open();
+    host->Start(48000.0f, kBlock);
+    std::unique_ptr<Vst2EditorWindow> window = Vst2EditorWindow::Open(*host, error);
+    ASSERT_TRUE(window) << error;
+    window->Run(milliseconds(200));
+    const std::vector<uint8_t> programChunk = host->GetChunk(true), bankChunk = host->GetChunk(false);
+
+    StereoBlock<float> audio;
+    RunSideBySide(kDuration, {
+        [&](std::mt19937&) {
+            host->ProcessReplacing(audio.inputs, audio.outputs, kBlock);
+            audio.Check();
+        },
+        [&](std::mt19937& random) {
+            std::uniform_real_distribution<float> value(0.0f, 1.0f);
+            for (int i = 0; i < kParams; ++i)
+                host->SetParameter(i, value(random));
+            host->SetProgram(static_cast<int>(random() % kPrograms));
+            host->ParamDisplay(static_cast<int>(random() % kParams));
+        },
+        [&](std::mt19937& random) {
+            if (random() & 1)
+                host->SetChunk((random() & 1) != 0, (random() & 1) ? programChunk : bankChunk);
+            else
+                host->GetChunk((random() & 1) != 0);
+        },
+        [&](std::mt19937& random) { DragAnyKnob(*window, random); },
+    });
+
+    EXPECT_TRUE(audio.finite);
+    EXPECT_GT(host->CountCalls(audioMasterBeginEdit), 0) << "the user's drags reached the editor";
+    const std::vector<uint8_t> saved = host->GetChunk(false);
+    ASSERT_TRUE(host->SetChunk(false, saved));
+    EXPECT_EQ(host->GetChunk(false), saved);
+    window.reset();
+    host->Close();
+}
+
+TEST_F(WindowStressTest, Vst3AudioHostStateAndWindowThreadsShareOneInstance)
+{
+    std::string error;
+    std::unique_ptr<Vst3Module> module = Vst3Module::Load(SONDREL_VST3_BUNDLE, error);
+    ASSERT_TRUE(module) << error;
+    PClassInfo info{};
+    ASSERT_TRUE(module->FindAudioClass(info));
+    HostPtr<HostApplication> context = MakeHostObject<HostApplication>();
+    std::unique_ptr<Vst3Instance> instance = Vst3Instance::Create(module->Factory(), info.cid, context.Get(), error);
+    ASSERT_TRUE(instance) << error;
+    ASSERT_TRUE(instance->SetChannels(2));
+    ASSERT_TRUE(instance->Start(48000.0, kBlock, kSample64, kRealtime));
+    HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();
+    ASSERT_EQ(instance->Controller()->setComponentHandler(handler.Get()), kResultTrue);
+    std::unique_ptr<Vst3EditorWindow> window = Vst3EditorWindow::Open(*instance->Controller(), error);
+    ASSERT_TRUE(window) << error;
+    window->Run(milliseconds(200));
+    std::vector<uint8_t> stream;
+    ASSERT_EQ(instance->SaveState(stream), kResultOk);
+    const ParamID programChange = ProgramChangeId(*instance->Controller());
+
+    StereoBlock<double> audio;
+    auto changes = MakeHostObject<ParameterChanges>();
+    RunSideBySide(kDuration, {
+        [&](std::mt19937& random) {
+            changes->Clear();
+            changes->Add(static_cast<ParamID>(random() % kParams), static_cast<int32>(random() % kBlock),
+                         std::uniform_real_distribution<double>(0.0, 1.0)(random));
+            instance->Process(audio.inputs, audio.outputs, kBlock, changes.Get());
+            audio.Check();
+        },
+        [&](std::mt19937& random) {
+            std::uniform_real_distribution<double> value(0.0, 1.0);
+            for (ParamID id = 0; id < kParams; ++id)
+                instance->Controller()->setParamNormalized(id, value(random));
+            instance->Controller()->setParamNormalized(programChange, value(random));
+            String128 text = {};
+            instance->Controller()->getParamStringByValue(static_cast<ParamID>(random() % kParams), value(random),
+                                                          text);
+        },
+        [&](std::mt19937& random) {
+            std::vector<uint8_t> bytes;
+            if (random() & 1)
+                instance->LoadState(stream);
+            else
+                instance->SaveState(bytes);
+        },
+        [&](std::mt19937& random) { DragAnyKnob(*window, random); },
+    });
+
+    EXPECT_TRUE(audio.finite);
+    const auto& calls = handler->Calls();
+    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(),
+                            [](const ComponentHandler::Call& call) { return call.kind == ComponentHandler::Call::kBegin; }))
+        << "the user's drags reached the editor";
+    std::vector<uint8_t> saved, again;
+    ASSERT_EQ(instance->SaveState(saved), kResultOk);
+    ASSERT_EQ(instance->LoadState(saved), kResultOk);
+    ASSERT_EQ(instance->SaveState(again), kResultOk);
+    EXPECT_EQ(again, saved);
+    window.reset();
+    instance->Controller()->setComponentHandler(nullptr);
+}
