@@ -1,14 +1,6 @@
 // Instances made and destroyed over and over, through the built binaries, and
 // the editor opened and closed over and over: the heap in use does not grow.
-// The figures are printed for the record. Sanitized builds run fewer cycles
-// (LeakSanitizer checks them) and do not measure: their allocator is not the
-// one measured.
 #include <gtest/gtest.h>
-
-#include <malloc.h>
-
-#include <cstdio>
-#include <functional>
 
 #include "graphics/headless/GraphicsHeadless.h"
 #include "plugin/Sondrel.h"
@@ -17,42 +9,12 @@
 #include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/Vst3Instance.h"
 #include "tools/vst3host/Vst3Module.h"
+#include "tests/support/HeapGrowth.h"
 
 namespace {
-#ifdef SONDREL_SANITIZED_BUILD
-constexpr int kCycles = 50;
-constexpr bool kMeasured = false;
-#else
-constexpr int kCycles = 1000;
-constexpr bool kMeasured = true;
-#endif
-constexpr int kWarmUp = 20;
-// Room for the allocator's own bookkeeping; a leak of even 100 bytes a cycle exceeds it.
-constexpr long long kAllowedGrowth = 64 * 1024;
-
 VstIntPtr VSTCALL SilentHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float)
 {
     return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-long long HeapInUse()
-{
-    return static_cast<long long>(mallinfo2().uordblks);
-}
-
-void ExpectNoGrowth(const char* what, const std::function<void()>& cycle)
-{
-    for (int i = 0; i < kWarmUp; ++i)
-        cycle();
-    const long long before = HeapInUse();
-    for (int i = 0; i < kCycles; ++i)
-        cycle();
-    const long long growth = HeapInUse() - before;
-    std::printf("%s: %d cycles, heap in use %lld -> %lld bytes (growth %lld)\n", what, kCycles, before,
-                before + growth, growth);
-    if (kMeasured) {
-        EXPECT_LT(growth, kAllowedGrowth) << what;
-    }
 }
 } // namespace
 
@@ -61,7 +23,7 @@ TEST(LifecycleMemory, Vst2InstancesComeAndGo)
     Vst2Library library;
     std::string error;
     ASSERT_TRUE(library.Load(SONDREL_VST2_PATH, error)) << error;
-    ExpectNoGrowth("VST 2.4 create, open, start, process, close", [&] {
+    HeapGrowth::ExpectNone("VST 2.4 create, open, start, process, close", [&] {
         AEffect* effect = library.Entry()(SilentHost);
         ASSERT_NE(effect, nullptr);
         effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0.0f);
@@ -84,7 +46,7 @@ TEST(LifecycleMemory, Vst3InstancesComeAndGo)
     Vst3::PClassInfo info{};
     ASSERT_TRUE(module->FindAudioClass(info));
     auto context = Vst3Host::MakeHostObject<Vst3Host::HostApplication>();
-    ExpectNoGrowth("VST3 create, initialise, start, process, destroy", [&] {
+    HeapGrowth::ExpectNone("VST3 create, initialise, start, process, destroy", [&] {
         auto instance = Vst3Host::Vst3Instance::Create(module->Factory(), info.cid, context.Get(), error);
         ASSERT_TRUE(instance) << error;
         ASSERT_TRUE(instance->SetChannels(2));
@@ -100,7 +62,7 @@ TEST(LifecycleMemory, EditorOpensAndClosesAgain)
 {
     Sondrel plugin;
     auto& gui = static_cast<GraphicsHeadless&>(*plugin.Editor());
-    ExpectNoGrowth("editor open, draw, close", [&] {
+    HeapGrowth::ExpectNone("editor open, draw, close", [&] {
         gui.OpenWindow(nullptr);
         gui.TimerTick();
         gui.CloseWindow();
