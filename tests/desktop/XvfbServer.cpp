@@ -14,16 +14,18 @@ extern char** environ;
 
 namespace {
 constexpr int kStartTimeoutMs = 20000;
-}
+constexpr int kStopPolls = 50;
+constexpr useconds_t kStopPollMicroseconds = 100000;
+} // namespace
 
-XvfbServer::XvfbServer()
+XvfbServer::XvfbServer(const char* screen)
 {
     int fds[2];
     if (pipe(fds) != 0)
         return;
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                                  "-nolisten", "tcp"};
+    std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
+                                  "-nolisten", "tcp", "-noreset"};
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());
@@ -54,6 +56,11 @@ XvfbServer::~XvfbServer()
     if (pid <= 0)
         return;
     kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    for (int i = 0; i < kStopPolls; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        usleep(kStopPollMicroseconds);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
 }

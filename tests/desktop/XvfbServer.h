@@ -5,10 +5,12 @@
 #include <string>
 
 // A private X server for one test: Xvfb picks a free display itself
-// (-displayfd), so tests running at once never share or collide.
+// (-displayfd), so tests running at once never share or collide. Stopped
+// with the object: asked to end, then killed if it has not within seconds.
 class XvfbServer {
 public:
-    XvfbServer();
+    // screen: width x height x depth, as Xvfb's -screen takes it.
+    explicit XvfbServer(const char* screen = "1024x768x24");
     ~XvfbServer();
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
