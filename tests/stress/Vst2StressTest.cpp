@@ -3,12 +3,11 @@
 // and the headless editor the binary carries.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "plugin/Sondrel.h"
 #include "tests/stress/HeadlessEditing.h"
+#include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/support/TempDir.h"
 
@@ -41,31 +40,12 @@ bool SetChunk(AEffect* effect, bool program, std::vector<uint8_t> bytes)
     return Dispatch(effect, effSetChunk, program ? 1 : 0, static_cast<VstIntPtr>(bytes.size()), bytes.data()) == 1;
 }
 
-struct Audio {
-    std::vector<float> in[2], out[2];
-    float* inputs[2];
-    float* outputs[2];
-    bool finite = true;
-
-    Audio()
-    {
-        for (int c = 0; c < 2; ++c) {
-            in[c].resize(kBlock);
-            out[c].resize(kBlock);
-            for (int i = 0; i < kBlock; ++i)
-                in[c][static_cast<std::size_t>(i)] = 0.5f * std::sin(0.05f * static_cast<float>(i * (c + 1)));
-            inputs[c] = in[c].data();
-            outputs[c] = out[c].data();
-        }
-    }
-    void Process(AEffect* effect)
-    {
-        effect->processReplacing(effect, inputs, outputs, kBlock);
-        for (const auto& channel : out)
-            for (float v : channel)
-                finite = finite && std::isfinite(v);
-    }
-};
+// Processes one block and notes whether the output is finite.
+void Process(AEffect* effect, StereoBlock<float>& audio)
+{
+    effect->processReplacing(effect, audio.inputs, audio.outputs, kBlock);
+    audio.Check();
+}
 } // namespace
 
 TEST(Vst2Stress, AudioHostStateAndEditorThreadsShareOneInstance)
@@ -87,9 +67,9 @@ TEST(Vst2Stress, AudioHostStateAndEditorThreadsShareOneInstance)
     ASSERT_TRUE(plugin.SaveBankFile(bank.c_str()));
     const std::vector<uint8_t> programChunk = Chunk(effect, true), bankChunk = Chunk(effect, false);
 
-    Audio audio;
+    StereoBlock<float> audio(kBlock);
     RunSideBySide(std::chrono::milliseconds(1500), {
-        [&](std::mt19937&) { audio.Process(effect); },
+        [&](std::mt19937&) { Process(effect, audio); },
         [&](std::mt19937& random) {
             std::uniform_real_distribution<float> value(0.0f, 1.0f);
             for (int i = 0; i < kParams; ++i)
@@ -113,7 +93,7 @@ TEST(Vst2Stress, AudioHostStateAndEditorThreadsShareOneInstance)
     const std::vector<uint8_t> saved = Chunk(effect, false);
     ASSERT_TRUE(SetChunk(effect, false, saved));
     EXPECT_EQ(Chunk(effect, false), saved);
-    audio.Process(effect);
+    Process(effect, audio);
     EXPECT_TRUE(audio.finite);
     gui.CloseWindow();
     Dispatch(effect, effMainsChanged, 0, 0);

@@ -4,10 +4,10 @@
 // window loop with the user dragging knobs through XTest. Also built under
 // ThreadSanitizer.
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <vector>
 
+#include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
@@ -32,33 +32,6 @@ constexpr int kPrograms = 32;
 constexpr int kBands = 8;
 constexpr int kBandSpacing = 95;
 constexpr int kFrequencyKnobY = 220;
-
-// Stereo blocks of a sine in, and whether every sample out was finite.
-template <typename Sample>
-struct StereoBlock {
-    std::vector<Sample> in[2], out[2];
-    Sample* inputs[2];
-    Sample* outputs[2];
-    bool finite = true;
-
-    StereoBlock()
-    {
-        for (int c = 0; c < 2; ++c) {
-            in[c].resize(kBlock);
-            out[c].resize(kBlock);
-            for (int i = 0; i < kBlock; ++i)
-                in[c][static_cast<std::size_t>(i)] = Sample(0.5 * std::sin(0.05 * i * (c + 1)));
-            inputs[c] = in[c].data();
-            outputs[c] = out[c].data();
-        }
-    }
-    void Check()
-    {
-        for (const auto& channel : out)
-            for (Sample v : channel)
-                finite = finite && std::isfinite(v);
-    }
-};
 
 // The id of the controller's program-change parameter, as a host finds it.
 ParamID ProgramChangeId(IEditController& controller)
@@ -97,7 +70,7 @@ TEST_F(WindowStressTest, Vst2AudioHostStateAndWindowThreadsShareOneInstance)
     window->Run(milliseconds(200));
     const std::vector<uint8_t> programChunk = host->GetChunk(true), bankChunk = host->GetChunk(false);
 
-    StereoBlock<float> audio;
+    StereoBlock<float> audio(kBlock);
     RunSideBySide(kDuration, {
         [&](std::mt19937&) {
             host->ProcessReplacing(audio.inputs, audio.outputs, kBlock);
@@ -149,7 +122,7 @@ TEST_F(WindowStressTest, Vst3AudioHostStateAndWindowThreadsShareOneInstance)
     ASSERT_EQ(instance->SaveState(stream), kResultOk);
     const ParamID programChange = ProgramChangeId(*instance->Controller());
 
-    StereoBlock<double> audio;
+    StereoBlock<double> audio(kBlock);
     auto changes = MakeHostObject<ParameterChanges>();
     RunSideBySide(kDuration, {
         [&](std::mt19937& random) {
