@@ -2,9 +2,9 @@
 
 #include <png.h>
 
-#include <utility>
 #include <csetjmp>
 #include <cstring>
+#include <utility>
 
 namespace {
 
