@@ -3,12 +3,11 @@
 #include <memory>
 
 #include "tests/support/HeapGrowth.h"
+#include "tests/x11/Vst3Effect.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst3host/ComponentHandler.h"
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/Vst3EditorWindow.h"
 #include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -25,10 +24,7 @@ protected:
     {
         X11EditorTest::SetUp();
         std::string error;
-        module = Vst3Module::Load(SONDREL_VST3_BUNDLE, error);
-        ASSERT_TRUE(module) << error;
-        ASSERT_TRUE(module->FindAudioClass(classInfo));
-        context = MakeHostObject<HostApplication>();
+        ASSERT_TRUE(effect.Load(SONDREL_VST3_BUNDLE, error)) << error;
         instance = NewInstance();
         ASSERT_TRUE(instance);
     }
@@ -36,7 +32,7 @@ protected:
     std::unique_ptr<Vst3Instance> NewInstance()
     {
         std::string error;
-        auto made = Vst3Instance::Create(module->Factory(), classInfo.cid, context.Get(), error);
+        auto made = effect.NewInstance(error);
         EXPECT_TRUE(made) << error;
         return made;
     }
@@ -52,9 +48,7 @@ protected:
         return window;
     }
 
-    std::unique_ptr<Vst3Module> module;
-    PClassInfo classInfo{};
-    HostPtr<HostApplication> context;
+    Vst3Effect effect;
     std::unique_ptr<Vst3Instance> instance;
 };
 
