@@ -3,7 +3,13 @@
 #include <cstring>
 
 #include "core/HostLookup.h"
-#include "graphics/Graphics.h"
+
+PluginConfig ForApiKind(PluginConfig config, int apiKind)
+{
+    config.apiKind = apiKind;
+    config.behaviour = BehaviourOfApiKind(apiKind);
+    return config;
+}
 
 PluginBase::PluginBase(const PluginConfig& config)
     : channelIO(ParseChannelIO(config.channelIO)),
@@ -11,6 +17,7 @@ PluginBase::PluginBase(const PluginConfig& config)
       makerId(config.makerId),
       version(config.version),
       apiKind(config.apiKind),
+      behaviour(config.behaviour),
       stateChunks(config.stateChunks),
       isInstrument(config.isInstrument),
       doesMidi(config.doesMidi),
@@ -46,7 +53,7 @@ PluginBase::PluginBase(const PluginConfig& config)
 
 PluginBase::~PluginBase()
 {
-    delete graphics;
+    delete editor;
 }
 
 void PluginBase::ResetDsp()
@@ -91,28 +98,28 @@ void PluginBase::SetParamFromEditor(int index, double normalised)
     ParamChanged(index);
 }
 
-void PluginBase::AttachEditor(Graphics* editor)
+void PluginBase::AttachEditor(EditorLink* surface)
 {
-    if (!editor)
+    if (!surface)
         return;
     std::lock_guard<std::recursive_mutex> guard(lock);
     for (int i = 0; i < ParamCount(); ++i) {
         const Param& param = *params[static_cast<std::size_t>(i)];
-        editor->PushHostValue(i, param.ToNormalised(param.Value()), true);
+        surface->PushHostValue(i, param.ToNormalised(param.Value()), true);
     }
-    editor->PrepareSurface();
-    if (editor != graphics) {
-        delete graphics;
-        graphics = editor;
+    surface->PrepareSurface();
+    if (surface != editor) {
+        delete editor;
+        editor = surface;
     }
 }
 
 void PluginBase::RefreshEditorControls()
 {
-    if (!graphics)
+    if (!editor)
         return;
     for (int i = 0; i < ParamCount(); ++i)
-        graphics->PushHostValue(i, params[static_cast<std::size_t>(i)]->Value(), false);
+        editor->PushHostValue(i, params[static_cast<std::size_t>(i)]->Value(), false);
 }
 
 Param* PluginBase::GetParam(int index)

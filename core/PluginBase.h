@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "core/ChannelIO.h"
+#include "core/EditorLink.h"
+#include "core/FormatBehaviour.h"
 #include "core/MidiMessage.h"
 #include "core/Param.h"
 #include "core/PresetRecord.h"
 #include "core/StateChunk.h"
 #include "core/Transport.h"
-
-class Graphics;
 
 // Identity and configuration an adapter passes on from the plug-in class.
 struct PluginConfig {
@@ -31,7 +31,12 @@ struct PluginConfig {
     bool stateChunks = true;
     bool isInstrument = false;
     int apiKind = 0;
+    FormatBehaviour behaviour;
 };
+
+// The configuration as an adapter of the given API kind passes it on: the
+// kind and the editor behaviour it implies.
+PluginConfig ForApiKind(PluginConfig config, int apiKind);
 
 // The format-independent plug-in base: parameters, presets, channel records,
 // the editor surface, identity, and the recursive lock that guards them all.
@@ -75,7 +80,7 @@ public:
     virtual int ApiKind() { return apiKind; }
     virtual void ResizeEditor(int width, int height) = 0;
     virtual void HostSpecificInit() {}
-    virtual void AttachEditor(Graphics* editor);
+    virtual void AttachEditor(EditorLink* editor);
     virtual void SetLatency(int samples) { latency = samples; }
     virtual bool SendMidi(const MidiMessage& message) = 0;
     virtual bool SendSysEx(const SysExMessage&) { return false; }
@@ -106,7 +111,8 @@ public:
     double SampleRate() const { return sampleRate; }
     void SetSampleRate(double rate) { sampleRate = rate; }
     int BlockSize() const { return blockSize; }
-    Graphics* Editor() const { return graphics; }
+    EditorLink* Editor() const { return editor; }
+    const FormatBehaviour& Behaviour() const { return behaviour; }
     std::recursive_mutex& Lock() { return lock; }
 
     // Channels.
@@ -187,6 +193,7 @@ private:
     int32_t makerId = 0;
     int32_t version = 0;
     int32_t apiKind = 0;
+    FormatBehaviour behaviour;
     int32_t hostKind = -1;
     int32_t hostVersion = 0;
     bool stateChunks = true;
@@ -197,7 +204,7 @@ private:
     int32_t blockSize = 0;
     int32_t latency = 0;
     int32_t tailSize = 0;
-    Graphics* graphics = nullptr;
+    EditorLink* editor = nullptr;
     std::vector<std::unique_ptr<Param>> params;
     // The values of a state being restored, room for every parameter made at
     // construction: a preset change on the audio thread allocates nothing.

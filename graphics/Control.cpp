@@ -169,11 +169,6 @@ double Control::AuxValue(int linkIndex) const
     return auxParams[static_cast<std::size_t>(linkIndex)].value;
 }
 
-Graphics* Control::Editor() const
-{
-    return plugin ? plugin->Editor() : nullptr;
-}
-
 Param* Control::LinkedParam() const
 {
     return (plugin && paramIndex >= 0) ? plugin->GetParam(paramIndex) : nullptr;

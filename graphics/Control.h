@@ -78,10 +78,12 @@ public:
     const BlendSpec& Blend() const { return blend; }
     const std::string& Tooltip() const { return tooltip; }
     void SetTooltip(const std::string& text) { tooltip = text; }
+    // Graphics::AddControl makes the control part of its editor.
+    void JoinEditor(Graphics* owner) { editor = owner; }
 
 protected:
-    // The editor this control belongs to (through its plug-in), or null.
-    Graphics* Editor() const;
+    // The editor this control belongs to, or null before it was added.
+    Graphics* Editor() const { return editor; }
     // The linked parameter, or null.
     Param* LinkedParam() const;
     // The linked parameter's display text and unit, "%s %s"; empty without one.
@@ -90,6 +92,7 @@ protected:
     int textEntryLength = 7;
     TextStyle textStyle;
     PluginBase* plugin;
+    Graphics* editor = nullptr;
     PixelRect rect;
     PixelRect targetRect;
     int paramIndex;

@@ -1,9 +1,8 @@
 #include <cstring>
 
 #include "graphics/Graphics.h"
-#include "graphics/PlatformGraphics.h"
 
-Graphics* DesktopEditor(Graphics* editor)
+bool Graphics::OffersWindow()
 {
-    return editor && std::strcmp(editor->PlatformName(), "Headless") != 0 ? editor : nullptr;
+    return std::strcmp(PlatformName(), "Headless") != 0;
 }

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <thread>
 
-class Graphics;
+class EditorLink;
 
 // Keeps an open editor window running for a host that drives it neither
 // from a run loop nor with idle calls: a thread of the editor's own waits on
@@ -19,13 +19,13 @@ public:
     EditorThread(const EditorThread&) = delete;
     EditorThread& operator=(const EditorThread&) = delete;
 
-    void Start(Graphics& editor);
+    void Start(EditorLink& editor);
     // Ends the thread and waits for it; nothing when none runs.
     void Stop();
     bool Running() const { return thread.joinable(); }
 
 private:
-    void Loop(Graphics& editor);
+    void Loop(EditorLink& editor);
 
     std::thread thread;
     std::atomic<bool> stopping{false};

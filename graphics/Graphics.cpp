@@ -26,6 +26,7 @@ void Graphics::DestroyControls()
 int Graphics::AddControl(Control* control)
 {
     controls.emplace_back(control);
+    control->JoinEditor(this);
     return ControlCount() - 1;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/EditorLink.h"
 #include "graphics/BlendSpec.h"
 #include "graphics/Control.h"
 #include "graphics/ImageStrip.h"
@@ -26,12 +27,12 @@ class SysBitmap;
 // platform class derives from it, fills in the platform operations and feeds
 // it window events. Events only change values and dirty flags; drawing
 // happens when the platform's timer calls CollectDirtyArea and Redraw.
-class Graphics {
+class Graphics : public EditorLink {
 public:
     enum FileAction { kFileOpen = 0, kFileSave = 1 };
 
     Graphics(PluginBase* plugin, int width, int height, int frameRate);
-    virtual ~Graphics();
+    ~Graphics() override;
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
 
@@ -42,8 +43,10 @@ public:
     virtual bool MeasureText(TextStyle& style, const char* text, PixelRect& rect);
     virtual void CancelTextEntry() = 0;
     virtual void Resize(int newWidth, int newHeight);
-    virtual bool WindowIsOpen() { return WindowHandle() != nullptr; }
+    bool WindowIsOpen() override { return WindowHandle() != nullptr; }
     virtual const char* PlatformName() { return ""; }
+    // Every platform but the headless one opens windows.
+    bool OffersWindow() override;
     virtual int ShowMessageBox(const char* text, const char* caption, int type) = 0;
     // Shows the menu below rect; returns the (sub)menu whose item was chosen
     // (its chosenItem set), or null when nothing was chosen.
@@ -64,9 +67,9 @@ public:
     virtual bool ChooseColour(ColourARGB& colour, const char* prompt) = 0;
     virtual bool OpenLink(const char* url, const char* title = nullptr, const char* confirmText = nullptr,
                           const char* errorText = nullptr) = 0;
-    virtual void* OpenWindow(void* parentHandle) = 0;
-    virtual void CloseWindow() = 0;
-    virtual void* WindowHandle() = 0;
+    void* OpenWindow(void* parentHandle) override = 0;
+    void CloseWindow() override = 0;
+    void* WindowHandle() override = 0;
     virtual bool ClipboardText(std::string& out) = 0;
     virtual void HideCursor() = 0;
     virtual void RestoreCursor() = 0;
@@ -77,22 +80,22 @@ public:
     // HandleEvents handles the waiting events; TimerTick is one tick of the
     // window's frame timer (every FramePeriodMs()); Idle is a host's
     // idle call: the waiting events, then the timer tick when one is due.
-    virtual int EventDescriptor() { return -1; }
-    virtual void HandleEvents() {}
-    virtual void TimerTick() {}
-    virtual void Idle() {}
+    int EventDescriptor() override { return -1; }
+    void HandleEvents() override {}
+    void TimerTick() override {}
+    void Idle() override {}
 
     // Building (the plug-in's constructor).
     int AddControl(Control* control);
     void SetBackdrop(int32_t resourceId, const char* fileName);
     ImageStrip FetchImage(int32_t resourceId, const char* fileName, int frameCount);
-    void PrepareSurface();
+    void PrepareSurface() override;
 
     int ControlCount() const { return static_cast<int>(controls.size()); }
     Control* GetControl(int index) const;
 
     // Hands a parameter's new value to every control that follows it.
-    void PushHostValue(int paramIndex, double value, bool isNormalised);
+    void PushHostValue(int paramIndex, double value, bool isNormalised) override;
 
     // Window events, in editor pixels.
     void PointerDown(int x, int y, const MouseMods& mods);
@@ -128,12 +131,12 @@ public:
     void PromptForValue(Control* control, const Param* param, const PixelRect* rect);
 
     PluginBase* Plugin() const { return plugin; }
-    int Width() const { return width; }
-    int Height() const { return height; }
+    int Width() const override { return width; }
+    int Height() const override { return height; }
     int FrameRate() const { return frameRate; }
     // Milliseconds between two ticks of the window's frame timer (25 frames a
     // second when no rate is set).
-    int FramePeriodMs() const { return 1000 / (frameRate > 0 ? frameRate : 25); }
+    int FramePeriodMs() const override { return 1000 / (frameRate > 0 ? frameRate : 25); }
     RasterBitmap* Surface() const;
     int CaptureIndex() const { return captureIndex; }
     bool CursorHidden() const { return cursorHidden; }

@@ -4,10 +4,6 @@
 #include "core/PluginBase.h"
 #include "graphics/Graphics.h"
 
-namespace {
-constexpr int kApiVst3 = 1;
-} // namespace
-
 int Graphics::ControlAt(int x, int y, bool forHover) const
 {
     if (captureIndex >= 0)
@@ -36,7 +32,7 @@ void Graphics::PointerDown(int x, int y, const MouseMods& mods)
     lastY = y;
     Control* control = GetControl(index);
     const int param = control->ParamIndex();
-    if (plugin && plugin->ApiKind() == kApiVst3 && mods.right && param >= 0) {
+    if (plugin && plugin->Behaviour().hostContextMenu && mods.right && param >= 0) {
         ReleaseCapture();
         plugin->ParamContextMenu(param, x, y);
         return;

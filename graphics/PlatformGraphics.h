@@ -8,7 +8,3 @@ class Graphics;
 class PluginBase;
 
 Graphics* NewPlatformGraphics(PluginBase* plugin, int width, int height, int frameRate);
-
-// The editor when it can open a window on a desktop; none for a headless one,
-// which the plug-in formats do not offer to hosts.
-Graphics* DesktopEditor(Graphics* editor);

@@ -127,6 +127,11 @@ void Sondrel::ParamChanged(int index)
         mixTarget = value * 0.01;
 }
 
+Graphics* Sondrel::Editor() const
+{
+    return static_cast<Graphics*>(PluginAdapter::Editor());
+}
+
 void Sondrel::PresetRecalled()
 {
     std::lock_guard<std::recursive_mutex> guard(Lock());

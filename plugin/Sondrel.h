@@ -7,6 +7,8 @@
 #include "plugin/PluginAdapter.h"
 #include "plugin/SondrelParams.h"
 
+class Graphics;
+
 // One-pole smoother towards a target.
 struct Smoother {
     double coefficient = 0.0;
@@ -37,6 +39,8 @@ public:
     void ProcessDouble(double** inputs, double** outputs, int frames) override;
     void PresetRecalled() override;
 
+    // The editor surface (every editor a Sondrel is given is one), or none.
+    Graphics* Editor() const;
     double MeterLevel(int meter) const { return meterLevels[meter]; }
     const BandFilter& Band(int band) const { return bands[band]; }
     // The instruction set processing runs on: the fastest one the processor

@@ -8,7 +8,7 @@
 #include "adapters/vst2/Vst2Plugin.h"
 #include "core/FourCC.h"
 #include "core/NumberText.h"
-#include "graphics/Graphics.h"
+#include "core/EditorLink.h"
 
 namespace {
 constexpr int kParamTextSize = Param::kTextSize;
@@ -258,7 +258,7 @@ VstIntPtr Vst2Plugin::StringToParameter(VstInt32 index, const char* text)
     double value = 0.0;
     if (!ParseParamText(*param, text, &value))
         return 0;
-    if (Graphics* editor = Editor())
+    if (EditorLink* editor = Editor())
         editor->PushHostValue(index, value, false);
     param->SetClamped(value);
     ParamChanged(index);

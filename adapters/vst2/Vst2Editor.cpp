@@ -3,24 +3,23 @@
 // that never send idle calls still get a live editor: its own thread drives
 // it from the open until the host's first idle call, which takes over.
 #include "adapters/vst2/Vst2Plugin.h"
-#include "graphics/Graphics.h"
-#include "graphics/PlatformGraphics.h"
+#include "core/EditorLink.h"
 
 namespace {
 constexpr char kSizeWindowCapability[] = "sizeWindow";
 } // namespace
 
-Graphics* Vst2Plugin::HostEditor() const
+EditorLink* Vst2Plugin::HostEditor() const
 {
     return DesktopEditor(Editor());
 }
 
-void Vst2Plugin::TakeEditorSize(const Graphics& editor)
+void Vst2Plugin::TakeEditorSize(const EditorLink& editor)
 {
     editorRect = {0, 0, static_cast<VstInt16>(editor.Height()), static_cast<VstInt16>(editor.Width())};
 }
 
-void Vst2Plugin::AttachEditor(Graphics* editor)
+void Vst2Plugin::AttachEditor(EditorLink* editor)
 {
     if (!editor)
         return;
@@ -34,7 +33,7 @@ void Vst2Plugin::AttachEditor(Graphics* editor)
 // The host is asked to fit its window to the new size when it says it can.
 void Vst2Plugin::ResizeEditor(int width, int height)
 {
-    Graphics* editor = Editor();
+    EditorLink* editor = Editor();
     if (!editor)
         return;
     TakeEditorSize(*editor);
@@ -53,7 +52,7 @@ VstIntPtr Vst2Plugin::EditorGetRect(void* ptr)
 
 VstIntPtr Vst2Plugin::EditorOpen(void* parent)
 {
-    Graphics* editor = HostEditor();
+    EditorLink* editor = HostEditor();
     if (!editor || !editor->OpenWindow(parent))
         return 0;
     EditorOpened();
@@ -63,7 +62,7 @@ VstIntPtr Vst2Plugin::EditorOpen(void* parent)
 
 VstIntPtr Vst2Plugin::EditorClose()
 {
-    Graphics* editor = HostEditor();
+    EditorLink* editor = HostEditor();
     if (!editor)
         return 0;
     EditorClosing();
@@ -77,7 +76,7 @@ VstIntPtr Vst2Plugin::EditorClose()
 VstIntPtr Vst2Plugin::EditorIdle()
 {
     editorThread.Stop();
-    if (Graphics* editor = HostEditor())
+    if (EditorLink* editor = HostEditor())
         editor->Idle();
     return 0;
 }

@@ -4,12 +4,6 @@
 #include "core/FourCC.h"
 
 namespace {
-PluginConfig WithApiKind(PluginConfig config, int apiKind)
-{
-    config.apiKind = apiKind;
-    return config;
-}
-
 VstInt32 ArrangementType(int channels)
 {
     if (channels <= 0)
@@ -23,7 +17,7 @@ VstInt32 ArrangementType(int channels)
 } // namespace
 
 Vst2Plugin::Vst2Plugin(const PluginConfig& config, const HostContext& host)
-    : PluginBase(WithApiKind(config, kApiKind)), hostCallback(host.callback)
+    : PluginBase(ForApiKind(config, kApiKind)), hostCallback(host.callback)
 {
     inputArrangement.type = ArrangementType(InputCount());
     inputArrangement.numChannels = InputCount();

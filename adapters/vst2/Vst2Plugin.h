@@ -17,7 +17,7 @@ public:
         audioMasterCallback callback = nullptr;
     };
 
-    static constexpr int kApiKind = 0;
+    static constexpr int kApiKind = kApiKindVst2;
     // The largest block size a host may announce; larger blocks are processed
     // in pieces of the current size instead.
     static constexpr int kMaxBlockSize = 1 << 20;
@@ -43,7 +43,7 @@ public:
     void HostTimeInfo(TransportInfo* info) override;
     int HostKind() override;
     void ResizeEditor(int width, int height) override;
-    void AttachEditor(Graphics* editor) override;
+    void AttachEditor(EditorLink* editor) override;
     void HostSpecificInit() override;
     void SetLatency(int samples) override;
     bool SendMidi(const MidiMessage& message) override;
@@ -69,8 +69,8 @@ private:
     const VstTimeInfo* QueryTime(VstInt32 flags);
     // The editor as hosts see it: none while it has no window system to open
     // a window inside the host's.
-    Graphics* HostEditor() const;
-    void TakeEditorSize(const Graphics& editor);
+    EditorLink* HostEditor() const;
+    void TakeEditorSize(const EditorLink& editor);
     bool SendEvent(VstEvent* event);
 
     // Dispatcher requests.

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "adapters/vst2/Vst2Plugin.h"
-#include "graphics/Graphics.h"
+#include "core/EditorLink.h"
 
 namespace {
 // Points pieces[i] at hosts[i] + offset for the first count channels; false
@@ -62,7 +62,7 @@ void Vst2Plugin::SetParameterNormalised(VstInt32 index, float value)
     Param* param = GetParam(index);
     if (!param || std::isnan(value))
         return;
-    if (Graphics* editor = Editor())
+    if (EditorLink* editor = Editor())
         editor->PushHostValue(index, value, true);
     param->SetFromNormalised(value);
     ParamChanged(index);

@@ -5,7 +5,6 @@
 
 #include "adapters/vst3/Vst3Plugin.h"
 #include "adapters/vst3/Vst3View.h"
-#include "graphics/PlatformGraphics.h"
 
 using namespace Vst3;
 

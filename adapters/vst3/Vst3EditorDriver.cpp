@@ -1,7 +1,7 @@
 #include "adapters/vst3/Vst3EditorDriver.h"
 
 #include "adapters/vst3/framework/RefCount.h"
-#include "graphics/Graphics.h"
+#include "core/EditorLink.h"
 
 using namespace Vst3;
 using namespace Vst3::Linux;
@@ -12,7 +12,7 @@ using namespace Vst3::Linux;
 // the host does not keep calling for a dead descriptor.
 class Vst3EditorDriver::Handler final : public IEventHandler, public ITimerHandler {
 public:
-    Handler(Graphics& driven, IRunLoop& loop) : editor(&driven), runLoop(loop) {}
+    Handler(EditorLink& driven, IRunLoop& loop) : editor(&driven), runLoop(loop) {}
 
     tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override
     {
@@ -54,7 +54,7 @@ private:
     ~Handler() = default;
 
     RefCount references;
-    Graphics* editor;
+    EditorLink* editor;
     IRunLoop& runLoop;
 };
 
@@ -69,7 +69,7 @@ IRunLoop* RunLoopOf(FUnknown* object)
 }
 } // namespace
 
-void Vst3EditorDriver::Start(Graphics& editor, FUnknown* frame, FUnknown* hostContext)
+void Vst3EditorDriver::Start(EditorLink& editor, FUnknown* frame, FUnknown* hostContext)
 {
     Stop();
     IRunLoop* loop = RunLoopOf(frame);
@@ -82,7 +82,7 @@ void Vst3EditorDriver::Start(Graphics& editor, FUnknown* frame, FUnknown* hostCo
     fallback.Start(editor);
 }
 
-bool Vst3EditorDriver::StartWithRunLoop(Graphics& editor, IRunLoop* loop)
+bool Vst3EditorDriver::StartWithRunLoop(EditorLink& editor, IRunLoop* loop)
 {
     handler = new Handler(editor, *loop);
     const auto period = static_cast<TimerInterval>(editor.FramePeriodMs());

@@ -3,7 +3,7 @@
 #include "adapters/vst3/abi/Vst3View.h"
 #include "graphics/EditorThread.h"
 
-class Graphics;
+class EditorLink;
 
 // Keeps an open editor window running on a Linux host. The editor's display
 // descriptor and its frame timer are registered with the host's run loop,
@@ -18,14 +18,14 @@ public:
     Vst3EditorDriver(const Vst3EditorDriver&) = delete;
     Vst3EditorDriver& operator=(const Vst3EditorDriver&) = delete;
 
-    void Start(Graphics& editor, Vst3::FUnknown* frame, Vst3::FUnknown* hostContext);
+    void Start(EditorLink& editor, Vst3::FUnknown* frame, Vst3::FUnknown* hostContext);
     // Unregisters everything from the run loop, or ends the thread.
     void Stop();
 
 private:
     class Handler;
 
-    bool StartWithRunLoop(Graphics& editor, Vst3::Linux::IRunLoop* loop);
+    bool StartWithRunLoop(EditorLink& editor, Vst3::Linux::IRunLoop* loop);
 
     Handler* handler = nullptr;
     Vst3::Linux::IRunLoop* runLoop = nullptr;

@@ -3,6 +3,6 @@
 // has nothing to register or run.
 #include "adapters/vst3/Vst3EditorDriver.h"
 
-void Vst3EditorDriver::Start(Graphics&, Vst3::FUnknown*, Vst3::FUnknown*) {}
+void Vst3EditorDriver::Start(EditorLink&, Vst3::FUnknown*, Vst3::FUnknown*) {}
 
 void Vst3EditorDriver::Stop() {}

@@ -15,16 +15,9 @@ using namespace Vst3;
 
 namespace {
 constexpr int kHostNameSize = 128;
-constexpr int kApiKindVst3 = 1;
-
-PluginConfig WithApiKind(PluginConfig config)
-{
-    config.apiKind = kApiKindVst3;
-    return config;
-}
 } // namespace
 
-Vst3Plugin::Vst3Plugin(const PluginConfig& config, const HostContext&) : PluginBase(WithApiKind(config))
+Vst3Plugin::Vst3Plugin(const PluginConfig& config, const HostContext&) : PluginBase(ForApiKind(config, kApiKindVst3))
 {
     SetInputConnections(0, InputCount(), true);
     SetOutputConnections(0, OutputCount(), true);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "adapters/vst3/Vst3Plugin.h"
-#include "graphics/Graphics.h"
+#include "core/EditorLink.h"
 
 using namespace Vst3;
 

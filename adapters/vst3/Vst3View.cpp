@@ -3,8 +3,7 @@
 #include <cstring>
 
 #include "adapters/vst3/Vst3Plugin.h"
-#include "graphics/Graphics.h"
-#include "graphics/PlatformGraphics.h"
+#include "core/EditorLink.h"
 
 using namespace Vst3;
 
@@ -56,7 +55,7 @@ uint32 PLUGIN_API Vst3View::release()
     return remaining;
 }
 
-Graphics* Vst3View::Editor() const
+EditorLink* Vst3View::Editor() const
 {
     return DesktopEditor(plug->Editor());
 }
@@ -71,7 +70,7 @@ tresult PLUGIN_API Vst3View::isPlatformTypeSupported(FIDString type)
 // is then drawn into or closed in a window that does not exist.
 tresult PLUGIN_API Vst3View::attached(void* parent, FIDString type)
 {
-    Graphics* editor = Editor();
+    EditorLink* editor = Editor();
     if (!editor)
         return kResultFalse;
     CloseOwnWindow();
@@ -98,7 +97,7 @@ tresult PLUGIN_API Vst3View::removed()
 void Vst3View::CloseOwnWindow()
 {
     driver.Stop();
-    Graphics* editor = Editor();
+    EditorLink* editor = Editor();
     if (editor && ownWindow && editor->WindowHandle() == ownWindow)
         editor->CloseWindow();
     ownWindow = nullptr;
@@ -106,7 +105,7 @@ void Vst3View::CloseOwnWindow()
 
 tresult PLUGIN_API Vst3View::getSize(ViewRect* size)
 {
-    Graphics* editor = Editor();
+    EditorLink* editor = Editor();
     if (!editor || !size)
         return kResultFalse;
     *size = {0, 0, editor->Width(), editor->Height()};

@@ -4,7 +4,7 @@
 #include "adapters/vst3/abi/Vst3View.h"
 #include "adapters/vst3/framework/RefCount.h"
 
-class Graphics;
+class EditorLink;
 class Vst3Plugin;
 
 // The editor view a VST 3 host embeds: it opens the plug-in's editor window
@@ -42,7 +42,7 @@ public:
 
 private:
     ~Vst3View();
-    Graphics* Editor() const;
+    EditorLink* Editor() const;
     void CloseOwnWindow();
 
     Vst3::RefCount references;

@@ -8,9 +8,9 @@
 #include <chrono>
 #include <cstdint>
 
-#include "graphics/Graphics.h"
+#include "core/EditorLink.h"
 
-void EditorThread::Start(Graphics& editor)
+void EditorThread::Start(EditorLink& editor)
 {
     Stop();
     wakeDescriptor = eventfd(0, EFD_CLOEXEC);
@@ -20,7 +20,7 @@ void EditorThread::Start(Graphics& editor)
     thread = std::thread([this, &editor] { Loop(editor); });
 }
 
-void EditorThread::Loop(Graphics& editor)
+void EditorThread::Loop(EditorLink& editor)
 {
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::milliseconds(editor.FramePeriodMs());

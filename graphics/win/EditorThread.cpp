@@ -2,6 +2,6 @@
 // which the host's message loop delivers: no thread of their own is needed.
 #include "graphics/EditorThread.h"
 
-void EditorThread::Start(Graphics&) {}
+void EditorThread::Start(EditorLink&) {}
 
 void EditorThread::Stop() {}

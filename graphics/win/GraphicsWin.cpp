@@ -6,8 +6,6 @@
 
 namespace {
 constexpr const char* kWindowTitle = "Sondrel";
-constexpr int kApiVst3 = 1;
-constexpr int kApiUnresizedParent = 3;
 } // namespace
 
 HINSTANCE GraphicsWin::ModuleInstance()
@@ -99,14 +97,14 @@ void GraphicsWin::Resize(int newWidth, int newHeight)
     InvalidateRect(window, nullptr, FALSE);
 }
 
-// Hosts of the VST 2.4 kind size their editor frame to our window only when
-// it opens: its parent and grandparent grow and shrink with the editor.
+// Hosts that size their editor frame to our window only when it opens (VST
+// 2.4 hosts): its parent and grandparent grow and shrink with the editor.
 void GraphicsWin::ResizeAncestors(int dw, int dh)
 {
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
-    const int api = Plugin() ? Plugin()->ApiKind() : 0;
-    if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD) || api == kApiVst3 || api == kApiUnresizedParent)
+    const bool resizeParents = !Plugin() || Plugin()->Behaviour().resizeParentWindows;
+    if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD) || !resizeParents)
         return;
     HWND ancestor = GetParent(window);
     for (int level = 0; level < 2 && ancestor; ++level) {

@@ -8,8 +8,7 @@ PluginConfig TestConfig(int apiKind)
     config.channelIO = "2-2";
     config.presetCount = 1;
     config.effectName = "Test";
-    config.apiKind = apiKind;
-    return config;
+    return ForApiKind(config, apiKind);
 }
 } // namespace
 

@@ -1,11 +1,11 @@
 #include "tools/render/EditorSnapshot.h"
 
-#include "core/PluginBase.h"
 #include "graphics/Graphics.h"
+#include "plugin/Sondrel.h"
 #include "tools/artwork/PngWriter.h"
 #include "tools/render/FileOutput.h"
 
-bool WriteEditorSnapshot(PluginBase& plugin, const std::string& path, std::string& error)
+bool WriteEditorSnapshot(Sondrel& plugin, const std::string& path, std::string& error)
 {
     Graphics* editor = plugin.Editor();
     if (!editor || !editor->Surface())
