@@ -3,11 +3,18 @@
 #include "core/PluginBase.h"
 #include "graphics/BitmapControl.h"
 #include "graphics/ImageCache.h"
+#include "graphics/WindowHost.h"
 #include "graphics/raster/SysBitmap.h"
 
 Graphics::Graphics(PluginBase* owner, int w, int h, int rate)
     : plugin(owner), width(w), height(h), frameRate(rate)
 {
+}
+
+void Graphics::Attach(WindowHost& host, DesktopServices& services)
+{
+    window = &host;
+    desktop = &services;
 }
 
 Graphics::~Graphics()
@@ -164,16 +171,13 @@ void Graphics::RedrawAreas(const std::vector<PixelRect>& areas)
     PresentAreas(areas);
 }
 
-bool Graphics::PresentAreas(const std::vector<PixelRect>& areas)
-{
-    bool presented = true;
-    for (const PixelRect& area : areas)
-        presented = PresentArea(area) && presented;
-    return presented;
-}
-
 void Graphics::Resize(int newWidth, int newHeight)
 {
+    if (newWidth == width && newHeight == height)
+        return;
+    const int dw = newWidth - width;
+    const int dh = newHeight - height;
+    window->ReleaseInput();
     width = newWidth;
     height = newHeight;
     ReleaseCapture();
@@ -182,6 +186,13 @@ void Graphics::Resize(int newWidth, int newHeight)
     PrepareSurface();
     if (plugin)
         plugin->ResizeEditor(width, height);
+    window->Resized(dw, dh);
+}
+
+void Graphics::MarkAllChanged()
+{
+    for (const auto& control : controls)
+        control->MarkChanged(false);
 }
 
 void Graphics::ReleaseCapture()

@@ -11,79 +11,91 @@
 #include "graphics/ImageStrip.h"
 #include "graphics/MouseMods.h"
 #include "graphics/PopupMenu.h"
+#include "graphics/TextEntrySession.h"
 #include "graphics/TextStyle.h"
 #include "graphics/raster/ColourARGB.h"
 #include "graphics/raster/PixelRect.h"
 #include "graphics/raster/RasterBitmap.h"
 
+class DesktopServices;
 class Param;
 class PluginBase;
 class RasterFont;
 class SysBitmap;
+class WindowHost;
 
 // The editor surface: the ordered list of controls (index 0 is the backdrop),
 // the off-screen drawing surface, and the dispatch of pointer and key events
 // to controls and of their edits to the plug-in. It knows no platform: a
-// platform class derives from it, fills in the platform operations and feeds
-// it window events. Events only change values and dirty flags; drawing
-// happens when the platform's timer calls CollectDirtyArea and Redraw.
+// platform class derives from it and hands it a window host (the window, its
+// events and timer) and desktop services (dialogs, links, folders), which it
+// calls for the platform operations. Events only change values and dirty
+// flags; drawing happens when the window's timer calls CollectDirtyArea and
+// Redraw.
 class Graphics : public EditorLink {
 public:
     enum FileAction { kFileOpen = 0, kFileSave = 1 };
 
-    Graphics(PluginBase* plugin, int width, int height, int frameRate);
     ~Graphics() override;
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
 
-    // Platform operations.
-    virtual bool PresentArea(const PixelRect& area) = 0;
-    // Presents the areas one after the other unless the platform does better.
-    virtual bool PresentAreas(const std::vector<PixelRect>& areas);
-    virtual bool MeasureText(TextStyle& style, const char* text, PixelRect& rect);
-    virtual void CancelTextEntry() = 0;
-    virtual void Resize(int newWidth, int newHeight);
+    // The window, through the platform's window host.
+    void* OpenWindow(void* parentHandle) override;
+    void CloseWindow() override;
+    void* WindowHandle() override;
     bool WindowIsOpen() override { return WindowHandle() != nullptr; }
+    // Nothing when the size is unchanged; otherwise the controls go (the
+    // caller builds new ones), the surface is made anew, the plug-in is told
+    // and the window follows.
+    virtual void Resize(int newWidth, int newHeight);
     virtual const char* PlatformName() { return ""; }
     // Every platform but the headless one opens windows.
     bool OffersWindow() override;
-    virtual int ShowMessageBox(const char* text, const char* caption, int type) = 0;
-    // Shows the menu below rect; returns the (sub)menu whose item was chosen
-    // (its chosenItem set), or null when nothing was chosen.
-    virtual PopupMenu* ShowPopupMenu(PopupMenu& menu, const PixelRect& rect) = 0;
-    virtual void OpenTextEntry(Control* control, const TextStyle& style, const PixelRect& rect, const char* text,
-                               const Param* param) = 0;
-    virtual void HostFolder(std::string& out) = 0;
-    virtual void ModuleFolder(std::string& out) = 0;
-    virtual void DesktopFolder(std::string& out) = 0;
-    virtual void DocumentsFolder(std::string& out) = 0;
-    virtual void AppDataFolder(std::string& out, bool allUsers) = 0;
-    virtual void UserAppDataFolder(std::string& out) { AppDataFolder(out, false); }
-    // Asks for a file to save (kFileSave) or open; extensions is a
-    // space-separated list ("fxp"). outPath comes in as the proposed name and
-    // leaves as the chosen path, or empty when cancelled; inOutFolder follows
-    // the folder of the chosen file.
-    virtual void ChooseFile(std::string& outPath, int action, std::string& inOutFolder, const char* extensions) = 0;
-    virtual bool ChooseColour(ColourARGB& colour, const char* prompt) = 0;
-    virtual bool OpenLink(const char* url, const char* title = nullptr, const char* confirmText = nullptr,
-                          const char* errorText = nullptr) = 0;
-    void* OpenWindow(void* parentHandle) override = 0;
-    void CloseWindow() override = 0;
-    void* WindowHandle() override = 0;
-    virtual bool ClipboardText(std::string& out) = 0;
-    virtual void HideCursor() = 0;
-    virtual void RestoreCursor() = 0;
-    virtual std::unique_ptr<RasterBitmap> LoadPlatformImage(int32_t resourceId, const char* fileName) = 0;
+    bool PresentArea(const PixelRect& area);
+    bool PresentAreas(const std::vector<PixelRect>& areas);
 
     // Driving the open window from a host's event loop. The descriptor turns
     // readable when window events wait (-1: the platform has none to offer);
     // HandleEvents handles the waiting events; TimerTick is one tick of the
     // window's frame timer (every FramePeriodMs()); Idle is a host's
     // idle call: the waiting events, then the timer tick when one is due.
-    int EventDescriptor() override { return -1; }
-    void HandleEvents() override {}
-    void TimerTick() override {}
-    void Idle() override {}
+    int EventDescriptor() override;
+    void HandleEvents() override;
+    void TimerTick() override;
+    void Idle() override;
+
+    virtual bool MeasureText(TextStyle& style, const char* text, PixelRect& rect);
+    // The module's image for resourceId, from the raster engine's loader.
+    virtual std::unique_ptr<RasterBitmap> LoadPlatformImage(int32_t resourceId, const char* fileName);
+
+    // Requests of controls and plug-in code to the window and the desktop.
+    int ShowMessageBox(const char* text, const char* caption, int type);
+    // Shows the menu below rect; returns the (sub)menu whose item was chosen
+    // (its chosenItem set), or null when nothing was chosen.
+    PopupMenu* ShowPopupMenu(PopupMenu& menu, const PixelRect& rect);
+    // A text-entry box over rect for control (one at a time), completed on a
+    // later timer tick (TextEntrySession).
+    void OpenTextEntry(Control* control, const TextStyle& style, const PixelRect& rect, const char* text,
+                       const Param* param);
+    void CancelTextEntry();
+    void HostFolder(std::string& out);
+    void ModuleFolder(std::string& out);
+    void DesktopFolder(std::string& out);
+    void DocumentsFolder(std::string& out);
+    void AppDataFolder(std::string& out, bool allUsers);
+    void UserAppDataFolder(std::string& out) { AppDataFolder(out, false); }
+    // Asks for a file to save (kFileSave) or open; extensions is a
+    // space-separated list ("fxp"). outPath comes in as the proposed name and
+    // leaves as the chosen path, or empty when cancelled or the window is
+    // closed; inOutFolder follows the folder of the chosen file.
+    void ChooseFile(std::string& outPath, int action, std::string& inOutFolder, const char* extensions);
+    bool ChooseColour(ColourARGB& colour, const char* prompt);
+    bool OpenLink(const char* url, const char* title = nullptr, const char* confirmText = nullptr,
+                  const char* errorText = nullptr);
+    bool ClipboardText(std::string& out);
+    void HideCursor();
+    void RestoreCursor();
 
     // Building (the plug-in's constructor).
     int AddControl(Control* control);
@@ -141,10 +153,21 @@ public:
     int CaptureIndex() const { return captureIndex; }
     bool CursorHidden() const { return cursorHidden; }
 
-protected:
-    // Forgets the control that holds the pointer (a menu took the press).
+    // For the window host.
+    TextEntrySession& EntrySession() { return entry; }
+    // Forgets the control that holds the pointer (a menu took the press, the
+    // window went).
     void ReleaseCapture();
-    void SetCursorHidden(bool hidden) { cursorHidden = hidden; }
+    // The pointer is shown again with a window that went.
+    void ForgetHiddenCursor() { cursorHidden = false; }
+    // Every control is drawn in the next redraw.
+    void MarkAllChanged();
+
+protected:
+    // The platform class makes the editor, then hands it its window host and
+    // desktop services, which it owns and keeps for the editor's life.
+    Graphics(PluginBase* plugin, int width, int height, int frameRate);
+    void Attach(WindowHost& host, DesktopServices& services);
 
 private:
     bool TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure);
@@ -171,4 +194,7 @@ private:
     int editParam = -1; // parameter whose edit the host was told began
     bool hoverTracking = false;
     std::unique_ptr<Control> keyCatcher;
+    TextEntrySession entry;
+    WindowHost* window = nullptr;
+    DesktopServices* desktop = nullptr;
 };

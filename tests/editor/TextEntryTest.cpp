@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/TextEntry.h"
+#include "graphics/TextEntrySession.h"
 #include "tests/editor/ProbeControl.h"
 #include "tests/editor/TestPlugin.h"
 
@@ -131,4 +132,36 @@ TEST_F(TextEntryTest, BoxWithoutParameterTakesEveryCharacter)
     EXPECT_EQ(sink->received, "x.1-?!");
     TextEntry::Apply(sink, nullptr, "0123456789012345678901234567890123456789");
     EXPECT_EQ(sink->received, "0123456789012345678901234567890");
+}
+
+// The box's states as every window drives them: a press on the editor
+// cancels only while the box still has the focus, and only a tick that drew
+// the editor around the box makes the next one draw nothing.
+TEST_F(TextEntryTest, SessionPausesOnlyAfterARedrawAndAPressAppliesOnceTheFocusMovedOn)
+{
+    ProbeControl probe(&plugin, {0, 0, 10, 10}, TestPlugin::kGain);
+    const Param* gain = plugin.GetParam(TestPlugin::kGain);
+    int closed = 0;
+    const auto closeBox = [&closed] {
+        ++closed;
+        return std::string("5");
+    };
+    TextEntrySession session;
+    ASSERT_TRUE(session.Open(&probe, gain));
+    session.PressOnEditor();
+    EXPECT_TRUE(session.Tick(closeBox));
+    EXPECT_EQ(closed, 1);
+    EXPECT_NE(probe.Value(), gain->ToNormalised(5.0)) << "a press while the box has the focus cancels";
+
+    ASSERT_TRUE(session.Open(&probe, gain));
+    EXPECT_FALSE(session.Tick(closeBox)) << "the tick after opening draws nothing";
+    EXPECT_TRUE(session.Tick(closeBox));
+    EXPECT_TRUE(session.Tick(closeBox)) << "nothing was drawn, so nothing pauses";
+    session.Redrawn();
+    EXPECT_FALSE(session.Tick(closeBox));
+    session.PressOnEditor();
+    EXPECT_TRUE(session.Tick(closeBox));
+    EXPECT_EQ(closed, 2);
+    EXPECT_FALSE(session.IsOpen());
+    EXPECT_DOUBLE_EQ(probe.Value(), gain->ToNormalised(5.0));
 }

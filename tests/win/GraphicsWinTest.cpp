@@ -30,7 +30,7 @@ class GraphicsWinTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(host.Create("GraphicsWin test", 200, 100)); }
 
-    bool ClassRegistered() const { return ::ClassRegistered(GraphicsWin::ModuleInstance(), kClass); }
+    bool ClassRegistered() const { return ::ClassRegistered(WinWindowHost::ModuleInstance(), kClass); }
 
     // Types characters into the open box as the keyboard would.
     static void Type(GraphicsWin& editor, const char* text)
@@ -108,7 +108,7 @@ TEST_F(GraphicsWinTest, TextEntryFiltersCharactersByParameterKind)
     Type(editor, "12.5x");
     EXPECT_EQ(BoxText(editor), "12.5");
     SendMessageA(editor.TextEntryWindow(), WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_EQ(editor.TextEntryState(), GraphicsWin::kEntryApply);
+    EXPECT_EQ(editor.EntrySession().CurrentState(), TextEntrySession::kApply);
     host.Pump(150);
     EXPECT_EQ(editor.TextEntryWindow(), nullptr);
     EXPECT_NEAR(target.userValue, gain.ToNormalised(12.5), 1e-12);

@@ -1,11 +1,7 @@
-// Folders and the clipboard.
-#include "graphics/win/GraphicsWin.h"
-
-#include <shlobj.h>
-
+// The clipboard's text.
 #include <string>
 
-#include "graphics/ModuleFolders.h"
+#include "graphics/win/WinWindowHost.h"
 
 namespace {
 
@@ -39,38 +35,8 @@ std::string ClipboardBlockText(HANDLE block)
 
 } // namespace
 
-void GraphicsWin::HostFolder(std::string& out)
+bool WinWindowHost::ClipboardText(std::string& out)
 {
-    out = HostProgramFolder();
-}
-
-void GraphicsWin::ModuleFolder(std::string& out)
-{
-    out = PluginModuleFolder();
-}
-
-void GraphicsWin::DesktopFolder(std::string& out)
-{
-    char path[MAX_PATH] = {};
-    out = SHGetSpecialFolderPathA(nullptr, path, CSIDL_DESKTOP, FALSE) ? path : "";
-}
-
-void GraphicsWin::DocumentsFolder(std::string& out)
-{
-    char path[MAX_PATH] = {};
-    out = SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path)) ? path : "";
-}
-
-void GraphicsWin::AppDataFolder(std::string& out, bool allUsers)
-{
-    char path[MAX_PATH] = {};
-    const int folder = allUsers ? CSIDL_COMMON_APPDATA : CSIDL_APPDATA;
-    out = SUCCEEDED(SHGetFolderPathA(nullptr, folder, nullptr, 0, path)) ? path : "";
-}
-
-bool GraphicsWin::ClipboardText(std::string& out)
-{
-    out.clear();
     if (!OpenClipboard(window))
         return false;
     if (HANDLE block = GetClipboardData(CF_UNICODETEXT))

@@ -1,9 +1,10 @@
 // The editor window's messages: painting, the redraw timer, pointer, wheel
 // and keys.
-#include "graphics/win/GraphicsWin.h"
+#include "graphics/win/WinWindowHost.h"
 
 #include <windowsx.h>
 
+#include "graphics/Graphics.h"
 #include "graphics/win/InputMapping.h"
 
 namespace {
@@ -32,14 +33,14 @@ bool IsPress(UINT msg)
 
 } // namespace
 
-LRESULT CALLBACK GraphicsWin::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK WinWindowHost::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_NCCREATE) {
-        auto* created = static_cast<GraphicsWin*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* created = static_cast<WinWindowHost*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
         created->window = hwnd;
     }
-    auto* self = reinterpret_cast<GraphicsWin*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<WinWindowHost*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (msg == WM_NCDESTROY)
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     if (!self || self->window != hwnd)
@@ -50,21 +51,21 @@ LRESULT CALLBACK GraphicsWin::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 // While the box has the focus the editor only listens for a press, which
 // cancels the box; it neither redraws nor takes input. Painting, the box's
 // colours and the window's own end still go on.
-bool GraphicsWin::HandleEntryPause(UINT msg)
+bool WinWindowHost::HandleEntryPause(UINT msg)
 {
-    if (!textEntry || entryState != kEntryFocused)
+    if (!textEntry || !editor.EntrySession().HasFocus())
         return false;
     if (msg == WM_PAINT || msg == WM_CTLCOLOREDIT || msg == WM_CLOSE || msg == WM_DESTROY)
         return false;
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN)
-        entryState = kEntryCancel;
+        editor.EntrySession().PressOnEditor();
     return true;
 }
 
-LRESULT GraphicsWin::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT WinWindowHost::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_CREATE) {
-        SetTimer(hwnd, kTimerId, static_cast<UINT>(FramePeriodMs()), nullptr);
+        SetTimer(hwnd, kTimerId, static_cast<UINT>(editor.FramePeriodMs()), nullptr);
         SetFocus(hwnd);
         return 0;
     }
@@ -78,7 +79,7 @@ LRESULT GraphicsWin::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         HandlePaint();
         return 0;
     case WM_CLOSE:
-        CloseWindow();
+        Close();
         return 0;
     case WM_DESTROY:
         KillTimer(hwnd, kTimerId);
@@ -104,12 +105,12 @@ LRESULT GraphicsWin::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     case WM_RBUTTONUP: {
         const POINT p = MessagePoint(lParam);
         ::ReleaseCapture();
-        PointerUp(p.x, p.y, ModsFromKeyFlags(wParam));
+        editor.PointerUp(p.x, p.y, ModsFromKeyFlags(wParam));
         return 0;
     }
     case WM_LBUTTONDBLCLK: {
         const POINT p = MessagePoint(lParam);
-        if (PointerDoubleClick(p.x, p.y, ModsFromKeyFlags(wParam)))
+        if (editor.PointerDoubleClick(p.x, p.y, ModsFromKeyFlags(wParam)))
             SetCapture(hwnd);
         return 0;
     }
@@ -117,49 +118,50 @@ LRESULT GraphicsWin::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
         HandleWheel(wParam, lParam);
         return 0;
     case WM_MOUSELEAVE:
-        PointerLeft();
+        editor.PointerLeft();
         return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
-void GraphicsWin::HandlePaint()
+void WinWindowHost::HandlePaint()
 {
     RECT update;
     if (!GetUpdateRect(window, &update, FALSE)) {
         ValidateRect(window, nullptr);
         return;
     }
-    Redraw(PixelRect{update.left, update.top, update.right, update.bottom});
+    editor.Redraw(PixelRect{update.left, update.top, update.right, update.bottom});
 }
 
-void GraphicsWin::HandleTimer()
+void WinWindowHost::HandleTimer()
 {
-    if (!EntryTick())
+    TextEntrySession& entry = editor.EntrySession();
+    if (!entry.Tick([this] { return CloseTextEntry(); }))
         return;
     PixelRect dirty;
-    if (!CollectDirtyArea(dirty))
+    if (!editor.CollectDirtyArea(dirty))
         return;
     RECT area{dirty.left, dirty.top, dirty.right, dirty.bottom};
     InvalidateRect(window, &area, FALSE);
-    if (textEntry && entryControl) {
-        const PixelRect& kept = entryControl->Rect();
+    if (textEntry && entry.IsOpen()) {
+        const PixelRect& kept = entry.EditedControl()->Rect();
         RECT edited{kept.left, kept.top, kept.right, kept.bottom};
         ValidateRect(window, &edited);
-        entryState = kEntryRedrawn;
+        entry.Redrawn();
     }
     UpdateWindow(window);
 }
 
 // Keys go to the control under the pointer; what the editor does not take
 // goes on to the host's top-level window, so that its shortcuts keep working.
-LRESULT GraphicsWin::HandleKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT WinWindowHost::HandleKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_KEYDOWN) {
         const int key = InputMapping::EditorKey(static_cast<unsigned>(wParam));
         POINT p;
-        if (key >= 0 && GetCursorPos(&p) && ScreenToClient(hwnd, &p) && KeyDown(p.x, p.y, key))
+        if (key >= 0 && GetCursorPos(&p) && ScreenToClient(hwnd, &p) && editor.KeyDown(p.x, p.y, key))
             return 0;
     }
     HWND top = GetAncestor(hwnd, GA_ROOT);
@@ -168,30 +170,30 @@ LRESULT GraphicsWin::HandleKey(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-void GraphicsWin::HandlePress(UINT msg, WPARAM wParam, LPARAM lParam)
+void WinWindowHost::HandlePress(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!IsPress(msg))
         return;
     if (textEntry) {
-        entryState = kEntryApply;
+        editor.EntrySession().PressOnEditor();
         return;
     }
     const POINT p = MessagePoint(lParam);
     SetFocus(window);
     SetCapture(window);
-    PointerDown(p.x, p.y, ModsFromKeyFlags(wParam));
+    editor.PointerDown(p.x, p.y, ModsFromKeyFlags(wParam));
 }
 
-void GraphicsWin::HandleMove(WPARAM wParam, LPARAM lParam)
+void WinWindowHost::HandleMove(WPARAM wParam, LPARAM lParam)
 {
     const POINT p = MessagePoint(lParam);
     const MouseMods mods = ModsFromKeyFlags(wParam);
     if (mods.left || mods.right) {
         if (GetCapture() == window && !textEntry)
-            PointerDrag(p.x, p.y, mods);
+            editor.PointerDrag(p.x, p.y, mods);
         return;
     }
-    if (PointerOver(p.x, p.y, mods)) {
+    if (editor.PointerOver(p.x, p.y, mods)) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
         track.dwFlags = TME_LEAVE;
@@ -200,15 +202,16 @@ void GraphicsWin::HandleMove(WPARAM wParam, LPARAM lParam)
     }
 }
 
-void GraphicsWin::HandleWheel(WPARAM wParam, LPARAM lParam)
+void WinWindowHost::HandleWheel(WPARAM wParam, LPARAM lParam)
 {
     if (textEntry) {
-        entryState = kEntryCancel;
+        editor.EntrySession().Cancel();
         return;
     }
     const int notches = InputMapping::WheelNotches(GET_WHEEL_DELTA_WPARAM(wParam));
     const POINT screen = MessagePoint(lParam);
     RECT r;
     GetWindowRect(window, &r);
-    PointerWheel(screen.x - r.left, screen.y - r.top, ModsFromKeyFlags(GET_KEYSTATE_WPARAM(wParam)), notches);
+    editor.PointerWheel(screen.x - r.left, screen.y - r.top, ModsFromKeyFlags(GET_KEYSTATE_WPARAM(wParam)),
+                        notches);
 }

@@ -1,41 +1,21 @@
-// Message boxes, file and colour choosers and links, owned by the host's
-// main window or the editor window.
-#include "graphics/win/GraphicsWin.h"
+#include "graphics/win/WinDesktopServices.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <wininet.h>
 
 #include <algorithm>
 #include <cstring>
 
+#include "graphics/Graphics.h"
 #include "graphics/win/FileFilter.h"
+#include "graphics/win/WinWindowHost.h"
 
 namespace {
 
-constexpr int kClassNameSize = 256;
 constexpr int kCustomColours = 16;
 constexpr INT_PTR kShellSuccess = 32;
-
-struct ClassSearch {
-    const std::string* className;
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM context)
-{
-    auto* search = reinterpret_cast<ClassSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    char name[kClassNameSize] = {};
-    if (process != search->processId || !GetClassNameA(hwnd, name, kClassNameSize))
-        return TRUE;
-    if (*search->className != name)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
 
 // The folder part of a path (drive and folders, with the trailing backslash).
 std::string FolderOf(const char* path)
@@ -56,51 +36,22 @@ UINT_PTR CALLBACK ColourHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam)
 
 } // namespace
 
-// The host's top-level window: found once through the parent chain, and
-// otherwise among this process's windows by the class name seen before.
-HWND GraphicsWin::MainWindow()
+int WinDesktopServices::ShowMessageBox(const char* text, const char* caption, int type)
 {
-    if (mainWindow && IsWindow(mainWindow))
-        return mainWindow;
-    mainWindow = nullptr;
-    if (parentWindow && IsWindow(parentWindow)) {
-        HWND top = parentWindow;
-        while (HWND up = GetParent(top))
-            top = up;
-        char name[kClassNameSize] = {};
-        if (GetClassNameA(top, name, kClassNameSize))
-            mainWindowClass = name;
-        mainWindow = top;
-    } else if (!mainWindowClass.empty()) {
-        ClassSearch search{&mainWindowClass, GetCurrentProcessId(), nullptr};
-        EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
-        mainWindow = search.found;
-    }
-    return mainWindow;
+    return MessageBoxA(window.MainWindow(), text ? text : "", caption ? caption : "", static_cast<UINT>(type));
 }
 
-int GraphicsWin::ShowMessageBox(const char* text, const char* caption, int type)
+void WinDesktopServices::ChooseFile(std::string& outPath, int action, std::string& inOutFolder, const char* extensions)
 {
-    return MessageBoxA(MainWindow(), text ? text : "", caption ? caption : "", static_cast<UINT>(type));
-}
-
-void GraphicsWin::ChooseFile(std::string& outPath, int action, std::string& inOutFolder, const char* extensions)
-{
-    if (!window) {
-        outPath.clear();
-        return;
-    }
     char file[MAX_PATH] = {};
     outPath.copy(file, sizeof file - 1);
-    std::string folder = inOutFolder;
-    if (folder.empty())
-        DesktopFolder(folder);
+    const std::string folder = inOutFolder.empty() ? DesktopFolder() : inOutFolder;
     const FileFilter filter(extensions);
     const std::string filterText = filter.DialogFilter();
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
+    dialog.hwndOwner = window.Window();
     dialog.lpstrFilter = filterText.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
@@ -108,7 +59,7 @@ void GraphicsWin::ChooseFile(std::string& outPath, int action, std::string& inOu
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrDefExt = filter.defaultExtension.empty() ? nullptr : filter.defaultExtension.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    const bool chosen = action == kFileSave
+    const bool chosen = action == Graphics::kFileSave
                             ? (dialog.Flags |= OFN_OVERWRITEPROMPT, GetSaveFileNameA(&dialog) != FALSE)
                             : (dialog.Flags |= OFN_FILEMUSTEXIST, GetOpenFileNameA(&dialog) != FALSE);
     if (!chosen) {
@@ -120,17 +71,15 @@ void GraphicsWin::ChooseFile(std::string& outPath, int action, std::string& inOu
     outPath = file;
 }
 
-bool GraphicsWin::ChooseColour(ColourARGB& colour, const char* prompt)
+bool WinDesktopServices::ChooseColour(ColourARGB& colour, const char* prompt)
 {
-    if (!window)
-        return false;
     if (!customColours) {
         customColours = std::make_unique<COLORREF[]>(kCustomColours);
         std::fill_n(customColours.get(), kCustomColours, RGB(0, 0, 0));
     }
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window;
+    dialog.hwndOwner = window.Window();
     dialog.rgbResult = RGB(colour.r, colour.g, colour.b);
     dialog.lpCustColors = customColours.get();
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ANYCOLOR | CC_ENABLEHOOK;
@@ -144,18 +93,35 @@ bool GraphicsWin::ChooseColour(ColourARGB& colour, const char* prompt)
     return true;
 }
 
-bool GraphicsWin::OpenLink(const char* url, const char* title, const char* confirmText, const char* errorText)
+bool WinDesktopServices::OpenLink(const char* url, const char* title, const char* confirmText, const char* errorText)
 {
-    if (!url)
-        return false;
     if (confirmText && ShowMessageBox(confirmText, title, MB_YESNO) != IDYES)
         return false;
     DWORD connection = 0;
     if (InternetGetConnectedState(&connection, 0) &&
-        reinterpret_cast<INT_PTR>(ShellExecuteA(MainWindow(), "open", url, nullptr, nullptr, SW_SHOWNORMAL)) >
+        reinterpret_cast<INT_PTR>(ShellExecuteA(window.MainWindow(), "open", url, nullptr, nullptr, SW_SHOWNORMAL)) >
             kShellSuccess)
         return true;
     if (errorText)
         ShowMessageBox(errorText, title, MB_OK);
     return false;
+}
+
+std::string WinDesktopServices::DesktopFolder()
+{
+    char path[MAX_PATH] = {};
+    return SHGetSpecialFolderPathA(nullptr, path, CSIDL_DESKTOP, FALSE) ? path : "";
+}
+
+std::string WinDesktopServices::DocumentsFolder()
+{
+    char path[MAX_PATH] = {};
+    return SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path)) ? path : "";
+}
+
+std::string WinDesktopServices::AppDataFolder(bool allUsers)
+{
+    char path[MAX_PATH] = {};
+    const int folder = allUsers ? CSIDL_COMMON_APPDATA : CSIDL_APPDATA;
+    return SUCCEEDED(SHGetFolderPathA(nullptr, folder, nullptr, 0, path)) ? path : "";
 }

@@ -1,10 +1,11 @@
 // The text-entry box: an edit control over the control being edited, with a
-// character filter for parameter values; applied or cancelled on the next
+// character filter for parameter values. What happens to it goes to the
+// editor's TextEntrySession, which has it applied or cancelled on the next
 // timer tick.
-#include "graphics/win/GraphicsWin.h"
-
 #include "graphics/Control.h"
+#include "graphics/Graphics.h"
 #include "graphics/TextEntry.h"
+#include "graphics/win/WinWindowHost.h"
 
 namespace {
 
@@ -45,63 +46,58 @@ bool LineCharacter(char c)
 
 } // namespace
 
-void GraphicsWin::OpenTextEntry(Control* control, const TextStyle& style, const PixelRect& rect, const char* text,
-                                const Param* param)
+bool WinWindowHost::OpenTextEntry(Control& control, const TextStyle& style, const PixelRect& rect, const char* text,
+                                  const Param*)
 {
-    if (!control || textEntry || !window)
-        return;
-    textEntry = CreateWindowExA(0, "EDIT", text ? text : "",
+    if (textEntry || !window)
+        return false;
+    textEntry = CreateWindowExA(0, "EDIT", text,
                                 WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | AlignStyle(style.align),
                                 rect.left, rect.top, rect.right - rect.left + 1, rect.bottom - rect.top + 1, window,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEntryId)), moduleInstance, nullptr);
     if (!textEntry)
-        return;
-    entryControl = control;
-    entryParam = param;
+        return false;
     entryFont = EntryFont(style);
     if (entryFont)
         SendMessageA(textEntry, WM_SETFONT, reinterpret_cast<WPARAM>(entryFont), FALSE);
-    SendMessageA(textEntry, EM_LIMITTEXT, static_cast<WPARAM>(control->TextEntryLength()), 0);
+    SendMessageA(textEntry, EM_LIMITTEXT, static_cast<WPARAM>(control.TextEntryLength()), 0);
     SendMessageA(textEntry, EM_SETSEL, 0, -1);
     entryPreviousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(textEntry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GraphicsWin::EntryProc)));
+        SetWindowLongPtrA(textEntry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinWindowHost::EntryProc)));
     SetFocus(textEntry);
+    return true;
 }
 
-void GraphicsWin::CancelTextEntry()
+LRESULT CALLBACK WinWindowHost::EntryProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    entryState = kEntryCancel;
-}
-
-LRESULT CALLBACK GraphicsWin::EntryProc(HWND box, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<GraphicsWin*>(GetWindowLongPtrA(GetParent(box), GWLP_USERDATA));
+    auto* self = reinterpret_cast<WinWindowHost*>(GetWindowLongPtrA(GetParent(box), GWLP_USERDATA));
     if (!self || self->textEntry != box)
         return DefWindowProcA(box, msg, wParam, lParam);
     return self->HandleEntryMessage(box, msg, wParam, lParam);
 }
 
-LRESULT GraphicsWin::HandleEntryMessage(HWND box, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT WinWindowHost::HandleEntryMessage(HWND box, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    TextEntrySession& entry = editor.EntrySession();
     switch (msg) {
     case WM_SETFOCUS:
-        entryState = kEntryFocused;
+        entry.FocusGained();
         break;
     case WM_KILLFOCUS:
-        entryState = kEntryApply;
+        entry.Apply();
         break;
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
-            entryState = kEntryApply;
+            entry.Apply();
             return 0;
         }
         if (wParam == VK_ESCAPE) {
-            entryState = kEntryCancel;
+            entry.Cancel();
             return 0;
         }
         break;
     case WM_GETDLGCODE:
-        if (!entryParam) {
+        if (!entry.EditedParam()) {
             const auto* query = reinterpret_cast<const MSG*>(lParam);
             LRESULT code = CallWindowProcA(entryPreviousProc, box, msg, wParam, lParam);
             if (query && query->message == WM_KEYDOWN && query->wParam == VK_RETURN)
@@ -111,13 +107,13 @@ LRESULT GraphicsWin::HandleEntryMessage(HWND box, UINT msg, WPARAM wParam, LPARA
         break;
     case WM_CHAR: {
         const char c = static_cast<char>(wParam);
-        if (!LineCharacter(c) || !TextEntry::Accepts(entryParam, c))
+        if (!LineCharacter(c) || !TextEntry::Accepts(entry.EditedParam(), c))
             return 0;
         break;
     }
     case WM_COMMAND:
         if (HIWORD(wParam) == 1)
-            entryState = kEntryApply;
+            entry.Apply();
         break;
     default:
         break;
@@ -125,9 +121,10 @@ LRESULT GraphicsWin::HandleEntryMessage(HWND box, UINT msg, WPARAM wParam, LPARA
     return CallWindowProcA(entryPreviousProc, box, msg, wParam, lParam);
 }
 
-LRESULT GraphicsWin::EntryColours(HDC dc)
+LRESULT WinWindowHost::EntryColours(HDC dc)
 {
-    const TextStyle& style = entryControl ? entryControl->Style() : TextStyle();
+    const Control* edited = editor.EntrySession().EditedControl();
+    const TextStyle& style = edited ? edited->Style() : TextStyle();
     SetBkColor(dc, ToColorRef(style.entryBackground));
     SetTextColor(dc, ToColorRef(style.entryForeground));
     SetBkMode(dc, OPAQUE);
@@ -135,38 +132,10 @@ LRESULT GraphicsWin::EntryColours(HDC dc)
     return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
 }
 
-// The timer's share of the box: a finished box is applied or dropped; while
-// it stays open the editor redraws on every second tick. True when the
-// editor may redraw in this tick.
-bool GraphicsWin::EntryTick()
+std::string WinWindowHost::CloseTextEntry()
 {
-    if (!textEntry)
-        return true;
-    switch (entryState) {
-    case kEntryCancel:
-        CloseTextEntry(false);
-        return true;
-    case kEntryApply:
-        CloseTextEntry(true);
-        return true;
-    case kEntryFocused:
-    case kEntryRedrawn:
-        entryState = kEntryIdle;
-        return false;
-    default:
-        return true;
-    }
-}
-
-void GraphicsWin::CloseTextEntry(bool apply)
-{
-    if (!textEntry)
-        return;
     char typed[TextEntry::kMaxText + 1] = {};
-    if (apply)
-        GetWindowTextA(textEntry, typed, static_cast<int>(sizeof typed));
-    Control* edited = entryControl;
-    const Param* editedParam = entryParam;
+    GetWindowTextA(textEntry, typed, static_cast<int>(sizeof typed));
     HWND box = textEntry;
     textEntry = nullptr;
     SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entryPreviousProc));
@@ -174,12 +143,16 @@ void GraphicsWin::CloseTextEntry(bool apply)
     if (entryFont)
         DeleteObject(entryFont);
     entryFont = nullptr;
-    entryControl = nullptr;
-    entryParam = nullptr;
     entryPreviousProc = nullptr;
-    entryState = kEntryIdle;
-    if (apply)
-        TextEntry::Apply(edited, editedParam, typed);
     if (window)
         SetFocus(window);
+    return typed;
+}
+
+void WinWindowHost::DropTextEntry()
+{
+    if (!textEntry)
+        return;
+    CloseTextEntry();
+    editor.EntrySession().End();
 }

@@ -1,7 +1,6 @@
 // Popup menus: the PopupMenu tree shown as a platform menu below a rectangle.
-#include "graphics/win/GraphicsWin.h"
-
 #include "graphics/win/MenuCommands.h"
+#include "graphics/win/WinWindowHost.h"
 
 namespace {
 
@@ -53,9 +52,8 @@ HMENU BuildMenu(PopupMenu& menu, const MenuCommands& commands)
 
 } // namespace
 
-PopupMenu* GraphicsWin::ShowPopupMenu(PopupMenu& menu, const PixelRect& rect)
+PopupMenu* WinWindowHost::ShowPopupMenu(PopupMenu& menu, const PixelRect& rect)
 {
-    ReleaseCapture();
     if (!window)
         return nullptr;
     const MenuCommands commands(menu, kFirstCommand);
