@@ -1,14 +1,15 @@
 // The dispatcher: every host request the plug-in answers. Each request checks
 // its pointer and index before use; texts handed to the host are cut to the
 // buffer sizes hosts allocate.
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
+#include "adapters/common/AudioSetup.h"
+#include "adapters/common/HostParamChange.h"
+#include "adapters/common/ParamText.h"
+#include "adapters/common/StateRestore.h"
 #include "adapters/vst2/Vst2Plugin.h"
 #include "core/FourCC.h"
-#include "core/NumberText.h"
-#include "core/EditorLink.h"
 
 namespace {
 constexpr int kParamTextSize = Param::kTextSize;
@@ -16,24 +17,11 @@ constexpr VstIntPtr kVendorSpecificAnswer = 0xBEEF;
 constexpr VstIntPtr kCockosAnswer = 0xBEEF0000;
 constexpr VstInt32 kVendorFormatValue = 7;
 constexpr VstInt32 kVendorIsStepped = 8;
+constexpr BlockSizeRange kBlockSizes = {1, Vst2Plugin::kMaxBlockSize};
 
 bool InRange(VstIntPtr value, int count)
 {
     return value >= 0 && value < count;
-}
-
-// A value text of the parameter, or else a number unless the parameter only
-// takes its value texts.
-bool ParseParamText(const Param& param, const char* text, double* value)
-{
-    int entry = 0;
-    if (param.ParseValueText(text, &entry)) {
-        *value = entry;
-        return true;
-    }
-    if (param.Type() == ParamType::Bool || param.Type() == ParamType::Enum)
-        return false;
-    return ReadLeadingNumber(text, *value);
 }
 } // namespace
 
@@ -127,7 +115,7 @@ VstIntPtr Vst2Plugin::GetParamText(VstInt32 opcode, VstInt32 index, char* out)
 
 VstIntPtr Vst2Plugin::SetSampleRateRequest(float rate)
 {
-    if (!(rate > 0.0f) || !std::isfinite(rate))
+    if (!UsableSampleRate(rate))
         return 0;
     PluginBase::SetSampleRate(rate);
     ResetDsp();
@@ -136,7 +124,7 @@ VstIntPtr Vst2Plugin::SetSampleRateRequest(float rate)
 
 VstIntPtr Vst2Plugin::SetBlockSizeRequest(VstIntPtr value)
 {
-    if (value <= 0 || value > kMaxBlockSize)
+    if (!UsableBlockSize(value, kBlockSizes))
         return 0;
     SetBlockSize(static_cast<int>(value));
     ResetDsp();
@@ -182,18 +170,11 @@ VstIntPtr Vst2Plugin::SetChunk(VstInt32 index, VstIntPtr size, const void* ptr)
     const int version = ReadChunkHeader(incoming, pos);
     if (pos < 0)
         return 0;
-    if (index == 0 && version >= StateChunk::kFrameworkVersion) {
-        pos = UnserializePresets(incoming, pos);
-    } else if (!StateInRange(incoming, pos)) {
-        pos = -1;
-    } else {
-        pos = LoadState(incoming, pos);
-        if (pos >= 0)
-            ModifyCurrentPreset(nullptr);
-    }
-    if (pos < 0)
+    if (index == 0 && version >= StateChunk::kFrameworkVersion)
+        return RestoreState(*this, incoming, pos, StateKind::PresetBank) >= 0 ? 1 : 0;
+    if (!StateInRange(incoming, pos) || RestoreState(*this, incoming, pos, StateKind::Parameters) < 0)
         return 0;
-    RefreshEditorControls();
+    ModifyCurrentPreset(nullptr);
     return 1;
 }
 
@@ -256,12 +237,9 @@ VstIntPtr Vst2Plugin::StringToParameter(VstInt32 index, const char* text)
     if (!text)
         return 1;
     double value = 0.0;
-    if (!ParseParamText(*param, text, &value))
+    if (!ParseParamText(*param, text, UnlistedText::NumberUnlessChoice, &value))
         return 0;
-    if (EditorLink* editor = Editor())
-        editor->PushHostValue(index, value, false);
-    param->SetClamped(value);
-    ParamChanged(index);
+    ApplyHostValue(*this, index, value, HostValue::Plain);
     return 1;
 }
 

@@ -3,20 +3,14 @@
 // that never send idle calls still get a live editor: its own thread drives
 // it from the open until the host's first idle call, which takes over.
 #include "adapters/vst2/Vst2Plugin.h"
-#include "core/EditorLink.h"
 
 namespace {
 constexpr char kSizeWindowCapability[] = "sizeWindow";
 } // namespace
 
-EditorLink* Vst2Plugin::HostEditor() const
+void Vst2Plugin::TakeEditorSize()
 {
-    return DesktopEditor(Editor());
-}
-
-void Vst2Plugin::TakeEditorSize(const EditorLink& editor)
-{
-    editorRect = {0, 0, static_cast<VstInt16>(editor.Height()), static_cast<VstInt16>(editor.Width())};
+    editorRect = {0, 0, static_cast<VstInt16>(editorSession.Height()), static_cast<VstInt16>(editorSession.Width())};
 }
 
 void Vst2Plugin::AttachEditor(EditorLink* editor)
@@ -24,27 +18,26 @@ void Vst2Plugin::AttachEditor(EditorLink* editor)
     if (!editor)
         return;
     PluginBase::AttachEditor(editor);
-    if (!HostEditor())
+    if (!EditorOffered(*this))
         return;
     effect.flags |= effFlagsHasEditor;
-    TakeEditorSize(*editor);
+    TakeEditorSize();
 }
 
 // The host is asked to fit its window to the new size when it says it can.
 void Vst2Plugin::ResizeEditor(int width, int height)
 {
-    EditorLink* editor = Editor();
-    if (!editor)
+    if (!Editor())
         return;
-    TakeEditorSize(*editor);
-    if (editor->WindowIsOpen() && CallHost(audioMasterCanDo, 0, 0, const_cast<char*>(kSizeWindowCapability)) == 1)
+    TakeEditorSize();
+    if (editorSession.WindowIsOpen() && CallHost(audioMasterCanDo, 0, 0, const_cast<char*>(kSizeWindowCapability)) == 1)
         CallHost(audioMasterSizeWindow, width, height);
     EditorResized();
 }
 
 VstIntPtr Vst2Plugin::EditorGetRect(void* ptr)
 {
-    if (!ptr || !HostEditor())
+    if (!ptr || !EditorOffered(*this))
         return 0;
     *static_cast<ERect**>(ptr) = &editorRect;
     return 1;
@@ -52,21 +45,18 @@ VstIntPtr Vst2Plugin::EditorGetRect(void* ptr)
 
 VstIntPtr Vst2Plugin::EditorOpen(void* parent)
 {
-    EditorLink* editor = HostEditor();
-    if (!editor || !editor->OpenWindow(parent))
+    if (!editorSession.Open(parent))
         return 0;
     EditorOpened();
-    editorThread.Start(*editor);
     return 1;
 }
 
 VstIntPtr Vst2Plugin::EditorClose()
 {
-    EditorLink* editor = HostEditor();
-    if (!editor)
+    if (!EditorOffered(*this))
         return 0;
     EditorClosing();
-    editor->CloseWindow();
+    editorSession.Close();
     return 1;
 }
 
@@ -75,8 +65,6 @@ VstIntPtr Vst2Plugin::EditorClose()
 // waits for a redraw, a menu or a dialog.
 VstIntPtr Vst2Plugin::EditorIdle()
 {
-    editorThread.Stop();
-    if (EditorLink* editor = HostEditor())
-        editor->Idle();
+    editorSession.Idle();
     return 0;
 }

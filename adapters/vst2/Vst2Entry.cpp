@@ -1,8 +1,8 @@
 // The plug-in's entry points: VSTPluginMain, also exported as "main" for hosts
 // older than VST 2.4.
 #include <algorithm>
-#include <mutex>
 
+#include "adapters/common/CreationLock.h"
 #include "adapters/vst2/abi/VstTypes.h"
 #include "plugin/Sondrel.h"
 
@@ -20,25 +20,13 @@ extern "C" VST_EXPORT AEffect* VSTCALL VSTPluginMain(audioMasterCallback hostCal
 extern "C" VST_EXPORT AEffect* VSTCALL VSTPluginMainAlias(audioMasterCallback hostCallback) __asm__("main");
 #endif
 
-namespace {
-std::mutex& CreationLock()
-{
-    static std::mutex lock;
-    return lock;
-}
-} // namespace
-
 extern "C" VST_EXPORT AEffect* VSTCALL VSTPluginMain(audioMasterCallback hostCallback)
 {
-    std::lock_guard<std::mutex> guard(CreationLock());
     Vst2Plugin::HostContext host;
     host.callback = hostCallback;
-    Sondrel* plugin = nullptr;
-    try {
-        plugin = new Sondrel(host);
-    } catch (...) {
+    Sondrel* plugin = CreateSerialised([&] { return new Sondrel(host); });
+    if (!plugin)
         return nullptr;
-    }
     AEffect* effect = plugin->Effect();
     effect->numPrograms = std::max(effect->numPrograms, 1);
     return effect;

@@ -44,10 +44,10 @@ Vst2Plugin::Vst2Plugin(const PluginConfig& config, const HostContext& host)
     effect.uniqueID = UniqueId();
     effect.version = DecimalVersion(Version());
 
-    floatInputs.assign(static_cast<std::size_t>(InputCount()), nullptr);
-    floatOutputs.assign(static_cast<std::size_t>(OutputCount()), nullptr);
-    doubleInputs.assign(static_cast<std::size_t>(InputCount()), nullptr);
-    doubleOutputs.assign(static_cast<std::size_t>(OutputCount()), nullptr);
+    floatInputs.Resize(InputCount());
+    floatOutputs.Resize(OutputCount());
+    doubleInputs.Resize(InputCount());
+    doubleOutputs.Resize(OutputCount());
 
     SetInputConnections(0, InputCount(), true);
     SetOutputConnections(0, OutputCount(), true);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
+#include "adapters/common/EditorSession.h"
+#include "adapters/common/HostBuffers.h"
 #include "adapters/vst2/abi/VstOpcodes.h"
 #include "adapters/vst2/abi/VstRecords.h"
 #include "core/PluginBase.h"
-#include "graphics/EditorThread.h"
 
 // The VST 2.4 host adapter: owns the AEffect record handed to the host, serves
 // its dispatcher requests, parameter and audio entry points under the plug-in
@@ -61,16 +61,13 @@ public:
     VstIntPtr EditorIdle();
     // Ends the editor's own thread, without the plug-in lock, which the
     // thread may be waiting for.
-    void StopEditorThread() { editorThread.Stop(); }
+    void StopEditorThread() { editorSession.StopDriving(); }
 
 private:
     VstIntPtr CallHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
                        float opt = 0.0f);
     const VstTimeInfo* QueryTime(VstInt32 flags);
-    // The editor as hosts see it: none while it has no window system to open
-    // a window inside the host's.
-    EditorLink* HostEditor() const;
-    void TakeEditorSize(const EditorLink& editor);
+    void TakeEditorSize();
     bool SendEvent(VstEvent* event);
 
     // Dispatcher requests.
@@ -108,9 +105,9 @@ private:
     StateChunk programChunk;
     StateChunk bankChunk;
     AEffect effect = {};
-    // Drives the open editor until the host's first idle call.
-    EditorThread editorThread;
-    // Host buffer pointers advanced to the piece being processed.
-    std::vector<float*> floatInputs, floatOutputs;
-    std::vector<double*> doubleInputs, doubleOutputs;
+    // The editor's window, driven by its own thread until the host's first
+    // idle call.
+    EditorSession editorSession{*this};
+    PieceChannels<float> floatInputs, floatOutputs;
+    PieceChannels<double> doubleInputs, doubleOutputs;
 };

@@ -1,28 +1,13 @@
 // The parameter and audio entry points. A block longer than the block size the
 // host announced is processed in pieces of at most that size, so the scratch
 // buffers are never overrun; nothing here allocates.
-#include <algorithm>
 #include <cmath>
 
+#include "adapters/common/BlockSplit.h"
+#include "adapters/common/HostParamChange.h"
 #include "adapters/vst2/Vst2Plugin.h"
-#include "core/EditorLink.h"
 
 namespace {
-// Points pieces[i] at hosts[i] + offset for the first count channels; false
-// when the host left one of them out.
-template <typename Sample>
-bool AdvanceBuffers(Sample* const* hosts, int count, int offset, std::vector<Sample*>& pieces)
-{
-    if (!hosts)
-        return count == 0;
-    for (int i = 0; i < count; ++i) {
-        if (!hosts[i])
-            return false;
-        pieces[static_cast<std::size_t>(i)] = hosts[i] + offset;
-    }
-    return true;
-}
-
 int ConnectedCount(const PluginBase& plugin, bool (PluginBase::*connected)(int) const, int total)
 {
     int count = 0;
@@ -32,22 +17,20 @@ int ConnectedCount(const PluginBase& plugin, bool (PluginBase::*connected)(int) 
 }
 
 // Runs process(piece) over the block in pieces of at most the block size, with
-// pieceInputs and pieceOutputs pointing into the host's buffers at each piece.
+// pieceInputs and pieceOutputs pointing into the host's buffers at each piece;
+// the host's buffers are those of the connected channels, in order.
 template <typename Sample, typename Process>
 void ProcessInPieces(const PluginBase& plugin, Sample** inputs, Sample** outputs, int frames,
-                     std::vector<Sample*>& pieceInputs, std::vector<Sample*>& pieceOutputs,
-                     Process process)
+                     PieceChannels<Sample>& pieceInputs, PieceChannels<Sample>& pieceOutputs, Process process)
 {
     const int inputCount = ConnectedCount(plugin, &PluginBase::InputConnected, plugin.InputCount());
     const int outputCount = ConnectedCount(plugin, &PluginBase::OutputConnected, plugin.OutputCount());
-    for (int done = 0; done < frames && plugin.BlockSize() > 0;) {
-        const int piece = std::min(frames - done, plugin.BlockSize());
-        if (!AdvanceBuffers(inputs, inputCount, done, pieceInputs) ||
-            !AdvanceBuffers(outputs, outputCount, done, pieceOutputs))
-            return;
+    SplitBlock(frames, plugin.BlockSize(), [&](int offset, int piece) {
+        if (!pieceInputs.Point(inputs, 0, inputCount, offset) || !pieceOutputs.Point(outputs, 0, outputCount, offset))
+            return false;
         process(piece);
-        done += piece;
-    }
+        return true;
+    });
 }
 } // namespace
 
@@ -59,32 +42,27 @@ float Vst2Plugin::GetParameterNormalised(VstInt32 index)
 
 void Vst2Plugin::SetParameterNormalised(VstInt32 index, float value)
 {
-    Param* param = GetParam(index);
-    if (!param || std::isnan(value))
-        return;
-    if (EditorLink* editor = Editor())
-        editor->PushHostValue(index, value, true);
-    param->SetFromNormalised(value);
-    ParamChanged(index);
+    if (!std::isnan(value))
+        ApplyHostValue(*this, index, value, HostValue::Normalised);
 }
 
 void Vst2Plugin::ProcessFloatBlock(float** inputs, float** outputs, VstInt32 frames, bool accumulate)
 {
     ProcessInPieces(*this, inputs, outputs, frames, floatInputs, floatOutputs, [&](int piece) {
-        AttachInputs(0, InputCount(), floatInputs.data(), piece);
-        AttachOutputs(0, OutputCount(), floatOutputs.data());
+        AttachHostInputs(*this, floatInputs.From(0), piece);
+        AttachOutputs(0, OutputCount(), floatOutputs.From(0));
         if (accumulate)
             RunProcessAdding(piece);
         else
-            RunProcess(piece);
+            RunAttached<float>(*this, piece);
     });
 }
 
 void Vst2Plugin::ProcessDoubleBlock(double** inputs, double** outputs, VstInt32 frames)
 {
     ProcessInPieces(*this, inputs, outputs, frames, doubleInputs, doubleOutputs, [&](int piece) {
-        AttachInputs(0, InputCount(), doubleInputs.data());
-        AttachOutputs(0, OutputCount(), doubleOutputs.data());
-        ProcessDouble(InputPointers(), OutputPointers(), piece);
+        AttachHostInputs(*this, doubleInputs.From(0), piece);
+        AttachOutputs(0, OutputCount(), doubleOutputs.From(0));
+        RunAttached<double>(*this, piece);
     });
 }

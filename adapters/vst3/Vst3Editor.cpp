@@ -14,7 +14,7 @@ constexpr char kEditorViewName[] = "editor";
 
 IPlugView* PLUGIN_API Vst3Plugin::createView(FIDString name)
 {
-    if (!name || std::strcmp(name, kEditorViewName) != 0 || !DesktopEditor(Editor()))
+    if (!name || std::strcmp(name, kEditorViewName) != 0 || !EditorOffered(*this))
         return nullptr;
     auto* view = new Vst3View(*this);
     editorViews.push_back(view);
@@ -30,6 +30,6 @@ void Vst3Plugin::ForgetView(Vst3View* view)
 
 void Vst3Plugin::ResizeEditor(int width, int height)
 {
-    if (DesktopEditor(Editor()) && !editorViews.empty())
+    if (EditorOffered(*this) && !editorViews.empty())
         editorViews.front()->RequestResize(width, height);
 }

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <new>
 
+#include "adapters/common/CreationLock.h"
 #include "adapters/vst3/framework/PluginFactory.h"
 #include "adapters/vst3/framework/Vst3Text.h"
 #include "plugin/Sondrel.h"
@@ -24,22 +24,13 @@ void ForgetFactory(PluginFactory* factory)
         liveFactory = nullptr;
 }
 
-std::mutex& CreationLock()
-{
-    static std::mutex lock;
-    return lock;
-}
-
 // Instances are made one at a time; the caller receives the one reference.
 FUnknown* CreatePluginInstance(void*)
 {
-    std::lock_guard<std::mutex> guard(CreationLock());
-    try {
+    return CreateSerialised([]() -> FUnknown* {
         IAudioProcessor* processor = new Sondrel();
         return processor;
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
+    });
 }
 
 PFactoryInfo MakeFactoryInfo()

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "adapters/common/ParamText.h"
 #include "adapters/vst3/framework/Vst3Text.h"
-#include "core/NumberText.h"
 
 using namespace Vst3;
 
@@ -41,11 +41,8 @@ bool Vst3Parameter::fromString(const TChar* text, ParamValue& normalised) const
 {
     char narrow[Param::kTextSize];
     NarrowText(narrow, text, Param::kTextSize);
-    int listed = 0;
     double plain = 0.0;
-    if (wrapped.ParseValueText(narrow, &listed))
-        plain = listed;
-    else if (!ReadLeadingNumber(narrow, plain))
+    if (!ParseParamText(wrapped, narrow, UnlistedText::Number, &plain))
         return false;
     normalised = toNormalized(plain);
     return true;

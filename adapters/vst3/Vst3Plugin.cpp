@@ -3,10 +3,11 @@
 #include "adapters/vst3/Vst3Plugin.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <new>
 
+#include "adapters/common/AudioSetup.h"
 #include "adapters/vst3/Vst3Parameter.h"
 #include "adapters/vst3/abi/Vst3Host.h"
 #include "adapters/vst3/framework/Vst3Text.h"
@@ -15,6 +16,8 @@ using namespace Vst3;
 
 namespace {
 constexpr int kHostNameSize = 128;
+// Hosts may announce no block size yet (0); nothing is processed until they do.
+constexpr BlockSizeRange kBlockSizes = {0, INT32_MAX};
 } // namespace
 
 Vst3Plugin::Vst3Plugin(const PluginConfig& config, const HostContext&) : PluginBase(ForApiKind(config, kApiKindVst3))
@@ -23,9 +26,9 @@ Vst3Plugin::Vst3Plugin(const PluginConfig& config, const HostContext&) : PluginB
     SetOutputConnections(0, OutputCount(), true);
     InputBusNames().assign({"Main Input"});
     OutputBusNames().assign({"Output"});
-    const auto channels = static_cast<std::size_t>(std::max(InputCount(), OutputCount()));
-    floatPieces.assign(channels, nullptr);
-    doublePieces.assign(channels, nullptr);
+    const int channels = std::max(InputCount(), OutputCount());
+    floatPieces.Resize(channels);
+    doublePieces.Resize(channels);
 }
 
 tresult PLUGIN_API Vst3Plugin::queryInterface(const TUID iid, void** obj)
@@ -167,7 +170,7 @@ tresult PLUGIN_API Vst3Plugin::setupProcessing(ProcessSetup& setup)
 {
     if (canProcessSampleSize(setup.symbolicSampleSize) != kResultTrue)
         return kResultFalse;
-    if (!(setup.sampleRate > 0.0) || !std::isfinite(setup.sampleRate) || setup.maxSamplesPerBlock < 0)
+    if (!UsableSampleRate(setup.sampleRate) || !UsableBlockSize(setup.maxSamplesPerBlock, kBlockSizes))
         return kInvalidArgument;
     // The scratch buffers change size: never while a block is being processed.
     std::lock_guard<std::recursive_mutex> guard(Lock());

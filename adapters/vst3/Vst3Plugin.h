@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/common/HostBuffers.h"
 #include "adapters/vst3/abi/Vst3Units.h"
 #include "adapters/vst3/framework/SingleComponentEffect.h"
 #include "core/FourCC.h"
@@ -105,17 +106,13 @@ private:
     template <typename Sample>
     void ConnectAndAttach(const Vst3::ProcessData& data, int offset, int frames);
     template <typename Sample>
-    void Render(int frames);
-    template <typename Sample>
-    std::vector<Sample*>& Pieces();
+    PieceChannels<Sample>& Pieces();
 
     bool bypassed = false;
     Vst3::ProcessContext processContextCopy{};
     std::vector<std::string> unitNames;
     // Views the host holds, in creation order.
     std::vector<Vst3View*> editorViews;
-    // Host channel pointers advanced to the piece being processed; sized once
-    // at construction so processing never allocates.
-    std::vector<float*> floatPieces;
-    std::vector<double*> doublePieces;
+    PieceChannels<float> floatPieces;
+    PieceChannels<double> doublePieces;
 };

@@ -2,8 +2,9 @@
 // 64-bit, processed in pieces no longer than the block size set up.
 #include <algorithm>
 
+#include "adapters/common/BlockSplit.h"
+#include "adapters/common/HostParamChange.h"
 #include "adapters/vst3/Vst3Plugin.h"
-#include "core/EditorLink.h"
 
 using namespace Vst3;
 
@@ -34,16 +35,6 @@ int UsableChannels(const AudioBusBuffers& bus, int limit)
     while (channels && usable < count && channels[usable])
         ++usable;
     return usable;
-}
-
-void AttachInputBuffers(PluginBase& plugin, float* const* buffers, int frames)
-{
-    plugin.AttachInputs(0, plugin.InputCount(), buffers, frames);
-}
-
-void AttachInputBuffers(PluginBase& plugin, double* const* buffers, int)
-{
-    plugin.AttachInputs(0, plugin.InputCount(), buffers);
 }
 } // namespace
 
@@ -88,43 +79,21 @@ void Vst3Plugin::ApplyParameterValue(ParamID id, ParamValue value)
         const double index = value * PresetCount();
         if (index >= 0.0 && index < PresetCount())
             RecallPreset(static_cast<int>(index));
-    } else if (Param* param = ParamForId(id)) {
-        const int index = static_cast<int>(id);
-        param->SetFromNormalised(value);
-        if (Editor())
-            Editor()->PushHostValue(index, value, true);
-        ParamChanged(index);
+    } else if (ParamForId(id)) {
+        ApplyHostValue(*this, static_cast<int>(id), value, HostValue::Normalised);
     }
 }
 
 template <>
-std::vector<float*>& Vst3Plugin::Pieces<float>()
+PieceChannels<float>& Vst3Plugin::Pieces<float>()
 {
     return floatPieces;
 }
 
 template <>
-std::vector<double*>& Vst3Plugin::Pieces<double>()
+PieceChannels<double>& Vst3Plugin::Pieces<double>()
 {
     return doublePieces;
-}
-
-template <>
-void Vst3Plugin::Render<float>(int frames)
-{
-    if (bypassed)
-        PassThrough(frames);
-    else
-        RunProcess(frames);
-}
-
-template <>
-void Vst3Plugin::Render<double>(int frames)
-{
-    if (bypassed)
-        PassThrough(frames);
-    else
-        ProcessDouble(InputPointers(), OutputPointers(), frames);
 }
 
 // Connects the channels the block's buses carry and attaches the host's
@@ -134,14 +103,14 @@ void Vst3Plugin::Render<double>(int frames)
 template <typename Sample>
 void Vst3Plugin::ConnectAndAttach(const ProcessData& data, int offset, int frames)
 {
-    std::vector<Sample*>& pieces = Pieces<Sample>();
+    PieceChannels<Sample>& pieces = Pieces<Sample>();
     const bool hasInput = data.numInputs > 0 && data.inputs;
     const int inputs = hasInput ? UsableChannels<Sample>(data.inputs[0], InputCount()) : 0;
     SetInputConnections(0, inputs, true);
     SetInputConnections(inputs, InputCount() - inputs, false);
-    for (int j = 0; j < inputs; ++j)
-        pieces[static_cast<std::size_t>(j)] = ChannelsOf<Sample>(data.inputs[0])[j] + offset;
-    AttachInputBuffers(*this, pieces.data(), frames);
+    if (inputs > 0)
+        pieces.Point(ChannelsOf<Sample>(data.inputs[0]), 0, inputs, offset);
+    AttachHostInputs(*this, pieces.From(0), frames);
 
     int k = 0;
     for (int32 i = 0; data.outputs && i < data.numOutputs && k < OutputCount(); ++i) {
@@ -149,21 +118,23 @@ void Vst3Plugin::ConnectAndAttach(const ProcessData& data, int offset, int frame
         const int n = UsableChannels<Sample>(bus, OutputCount() - k);
         const AudioBus* own = AudioOutputs().At(i);
         SetOutputConnections(k, n, own && own->active);
-        for (int j = 0; j < n; ++j)
-            pieces[static_cast<std::size_t>(k + j)] = ChannelsOf<Sample>(bus)[j] + offset;
-        AttachOutputs(k, n, pieces.data() + k);
+        pieces.Point(ChannelsOf<Sample>(bus), k, n, offset);
+        AttachOutputs(k, n, pieces.From(k));
         k += n;
     }
     SetOutputConnections(k, OutputCount() - k, false);
 }
 
+// The host's bypass makes every piece a plain copy of the input.
 template <typename Sample>
 void Vst3Plugin::ProcessAudio(const ProcessData& data)
 {
-    for (int done = 0; done < data.numSamples;) {
-        const int frames = std::min(data.numSamples - done, BlockSize());
-        ConnectAndAttach<Sample>(data, done, frames);
-        Render<Sample>(frames);
-        done += frames;
-    }
+    SplitBlock(data.numSamples, BlockSize(), [&](int offset, int frames) {
+        ConnectAndAttach<Sample>(data, offset, frames);
+        if (bypassed)
+            PassThrough(frames);
+        else
+            RunAttached<Sample>(*this, frames);
+        return true;
+    });
 }

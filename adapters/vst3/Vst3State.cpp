@@ -1,5 +1,6 @@
 // The state stream: the plug-in's state chunk followed by a 32-bit
 // little-endian bypass word.
+#include "adapters/common/StateRestore.h"
 #include "adapters/vst3/Vst3Plugin.h"
 #include "adapters/vst3/abi/Vst3Host.h"
 
@@ -62,10 +63,9 @@ tresult PLUGIN_API Vst3Plugin::setState(IBStream* state)
         return kResultFalse;
     uint8_t word[kBypassWordSize] = {};
     const bool hasBypassWord = ReadAll(state, word, kBypassWordSize);
-    if (LoadState(chunk, 0) < 0)
+    if (RestoreState(*this, chunk, 0, StateKind::Parameters) < 0)
         return kResultFalse;
     if (hasBypassWord)
         bypassed = (word[0] | word[1] | word[2] | word[3]) != 0;
-    RefreshEditorControls();
     return hasBypassWord ? kResultOk : kResultFalse;
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "adapters/vst3/Vst3Plugin.h"
-#include "core/EditorLink.h"
+#include "adapters/vst3/Vst3RunLoop.h"
 
 using namespace Vst3;
 
@@ -20,14 +20,14 @@ bool IsOwnPlatformType(FIDString type)
 }
 } // namespace
 
-Vst3View::Vst3View(Vst3Plugin& plugin) : plug(&plugin)
+Vst3View::Vst3View(Vst3Plugin& plugin) : plug(&plugin), session(plugin)
 {
     static_cast<IEditController*>(plug)->addRef();
 }
 
 Vst3View::~Vst3View()
 {
-    CloseOwnWindow();
+    session.Close();
     plug->ForgetView(this);
     static_cast<IEditController*>(plug)->release();
 }
@@ -55,14 +55,9 @@ uint32 PLUGIN_API Vst3View::release()
     return remaining;
 }
 
-EditorLink* Vst3View::Editor() const
-{
-    return DesktopEditor(plug->Editor());
-}
-
 tresult PLUGIN_API Vst3View::isPlatformTypeSupported(FIDString type)
 {
-    return Editor() && IsOwnPlatformType(type) ? kResultTrue : kResultFalse;
+    return EditorOffered(*plug) && IsOwnPlatformType(type) ? kResultTrue : kResultFalse;
 }
 
 // A platform type this build cannot embed into opens no window, yet the
@@ -70,45 +65,29 @@ tresult PLUGIN_API Vst3View::isPlatformTypeSupported(FIDString type)
 // is then drawn into or closed in a window that does not exist.
 tresult PLUGIN_API Vst3View::attached(void* parent, FIDString type)
 {
-    EditorLink* editor = Editor();
-    if (!editor)
+    if (!EditorOffered(*plug))
         return kResultFalse;
-    CloseOwnWindow();
-    if (IsOwnPlatformType(type)) {
-        ownWindow = editor->OpenWindow(parent);
-        if (ownWindow)
-            driver.Start(*editor, frame, plug->HostContextObject());
-    }
+    session.Close();
+    if (IsOwnPlatformType(type))
+        session.Open(parent, FindHostRunLoop(frame, plug->HostContextObject()));
     plug->EditorOpened();
     return kResultOk;
 }
 
 tresult PLUGIN_API Vst3View::removed()
 {
-    if (Editor()) {
+    if (EditorOffered(*plug)) {
         plug->EditorClosing();
-        CloseOwnWindow();
+        session.Close();
     }
     return kResultOk;
 }
 
-// The editor's window is closed only while it is still the one this view
-// opened: another view may have opened it since.
-void Vst3View::CloseOwnWindow()
-{
-    driver.Stop();
-    EditorLink* editor = Editor();
-    if (editor && ownWindow && editor->WindowHandle() == ownWindow)
-        editor->CloseWindow();
-    ownWindow = nullptr;
-}
-
 tresult PLUGIN_API Vst3View::getSize(ViewRect* size)
 {
-    EditorLink* editor = Editor();
-    if (!editor || !size)
+    if (!EditorOffered(*plug) || !size)
         return kResultFalse;
-    *size = {0, 0, editor->Width(), editor->Height()};
+    *size = {0, 0, session.Width(), session.Height()};
     return kResultOk;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "adapters/vst3/Vst3EditorDriver.h"
+#include "adapters/common/EditorSession.h"
 #include "adapters/vst3/abi/Vst3View.h"
 #include "adapters/vst3/framework/RefCount.h"
 
-class EditorLink;
 class Vst3Plugin;
 
 // The editor view a VST 3 host embeds: it opens the plug-in's editor window
@@ -42,16 +41,13 @@ public:
 
 private:
     ~Vst3View();
-    EditorLink* Editor() const;
-    void CloseOwnWindow();
 
     Vst3::RefCount references;
     Vst3Plugin* plug;
     bool resizePending = false;
     Vst3::ViewRect rect;
     Vst3::IPlugFrame* frame = nullptr;
-    // The editor window this view opened; none after an attach with a
-    // platform type that opens no window.
-    void* ownWindow = nullptr;
-    Vst3EditorDriver driver;
+    // The editor's window as this view opened it; none open after an attach
+    // with a platform type that opens no window.
+    EditorSession session;
 };

@@ -1,4 +1,4 @@
-#include "graphics/EditorThread.h"
+#include "adapters/common/EditorThread.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -8,40 +8,43 @@
 #include <chrono>
 #include <cstdint>
 
-#include "core/EditorLink.h"
-
-void EditorThread::Start(EditorLink& editor)
+bool EditorThread::Attach(Client& client, int periodMs, int descriptor)
 {
-    Stop();
+    Detach();
     wakeDescriptor = eventfd(0, EFD_CLOEXEC);
     if (wakeDescriptor < 0)
-        return;
+        return false;
     stopping = false;
-    thread = std::thread([this, &editor] { Loop(editor); });
+    watched = descriptor;
+    thread = std::thread([this, &client, periodMs] { Loop(client, periodMs); });
+    return true;
 }
 
-void EditorThread::Loop(EditorLink& editor)
+// Each wake serves one call: the timer when it is due (its call handles the
+// waiting events too), else the descriptor that woke the thread.
+void EditorThread::Loop(Client& client, int periodMs)
 {
     using Clock = std::chrono::steady_clock;
-    const auto period = std::chrono::milliseconds(editor.FramePeriodMs());
+    const auto period = std::chrono::milliseconds(periodMs);
     auto nextTick = Clock::now();
     while (!stopping) {
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(nextTick - Clock::now());
-        pollfd waits[2] = {{editor.EventDescriptor(), POLLIN, 0}, {wakeDescriptor, POLLIN, 0}};
+        pollfd waits[2] = {{watched, POLLIN, 0}, {wakeDescriptor, POLLIN, 0}};
         poll(waits, 2, static_cast<int>(std::max<int64_t>(0, wait.count())));
         if (stopping)
             break;
-        editor.HandleEvents();
         if (Clock::now() >= nextTick) {
-            editor.TimerTick();
+            client.TimerFired();
             nextTick += period;
             if (nextTick < Clock::now())
                 nextTick = Clock::now() + period;
+        } else if (waits[0].revents != 0 && !client.DescriptorReady(waits[0].fd)) {
+            watched = -1;
         }
     }
 }
 
-void EditorThread::Stop()
+void EditorThread::Detach()
 {
     if (thread.joinable()) {
         stopping = true;

@@ -1,7 +1,10 @@
 // Windows editors are driven by their window's messages and window timer,
 // which the host's message loop delivers: no thread of their own is needed.
-#include "graphics/EditorThread.h"
+#include "adapters/common/EditorThread.h"
 
-void EditorThread::Start(EditorLink&) {}
+bool EditorThread::Attach(Client&, int, int)
+{
+    return true;
+}
 
-void EditorThread::Stop() {}
+void EditorThread::Detach() {}

@@ -1,0 +1,7 @@
+#include "adapters/common/CreationLock.h"
+
+std::mutex& CreationLock()
+{
+    static std::mutex lock;
+    return lock;
+}
