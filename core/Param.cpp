@@ -41,6 +41,11 @@ void Param::SetupDouble(const char* nameText, double defaultVal, double minVal, 
         shape = shapeVal;
 }
 
+void Param::SetupDouble(const DoubleDefinition& d)
+{
+    SetupDouble(d.name, d.defaultValue, d.min, d.max, d.step, d.label, d.group, d.shape);
+}
+
 void Param::SetupInt(const char* nameText, int defaultVal, int minVal, int maxVal,
                      const char* labelText, const char* groupText)
 {
