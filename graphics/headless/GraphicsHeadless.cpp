@@ -1,5 +1,6 @@
 #include "graphics/headless/GraphicsHeadless.h"
 
+#include "core/PathText.h"
 #include "graphics/ModuleFolders.h"
 #include "graphics/raster/PlatformImage.h"
 #include "graphics/raster/RasterBlit.h"

@@ -7,8 +7,8 @@
 #include <wininet.h>
 
 #include <algorithm>
-#include <cstring>
 
+#include "core/PathText.h"
 #include "graphics/win/FileFilter.h"
 
 namespace {
@@ -35,13 +35,6 @@ BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM context)
         return TRUE;
     search->found = hwnd;
     return FALSE;
-}
-
-// The folder part of a path (drive and folders, with the trailing backslash).
-std::string FolderOf(const char* path)
-{
-    const char* slash = std::strrchr(path, '\\');
-    return slash ? std::string(path, static_cast<std::size_t>(slash - path + 1)) : std::string();
 }
 
 UINT_PTR CALLBACK ColourHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam)
@@ -116,7 +109,7 @@ void GraphicsWin::ChooseFile(std::string& outPath, int action, std::string& inOu
         return;
     }
     file[sizeof file - 1] = '\0';
-    inOutFolder = FolderOf(file);
+    inOutFolder = FolderOfPath(file, "\\"); // drive and folders, with the last backslash
     outPath = file;
 }
 
