@@ -4,6 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+// The most decimals a value is shown with, whatever its step.
+constexpr int kMaxPrecision = 6;
+} // namespace
+
 void CopyText(char* dst, const char* src, int dstSize)
 {
     if (dstSize <= 0)
@@ -33,12 +38,17 @@ void Param::SetupDouble(const char* nameText, double defaultVal, double minVal, 
 
     precision = 0;
     double s = step;
-    while (s != std::floor(s) && precision < 6) {
+    while (s != std::floor(s) && precision < kMaxPrecision) {
         s *= 10.0;
         ++precision;
     }
     if (shapeVal != 0.0)
         shape = shapeVal;
+}
+
+void Param::SetupDouble(const DoubleDefinition& d)
+{
+    SetupDouble(d.name, d.defaultValue, d.min, d.max, d.step, d.label, d.group, d.shape);
 }
 
 void Param::SetupInt(const char* nameText, int defaultVal, int minVal, int maxVal,

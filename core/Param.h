@@ -18,8 +18,25 @@ public:
         char text[kTextSize];
     };
 
+    // The arguments of SetupDouble as named fields, to be set one by one:
+    //     Param::DoubleDefinition gain;
+    //     gain.min = -18.0;
+    //     gain.label = "dB";
+    // Fields left alone keep the values below.
+    struct DoubleDefinition {
+        const char* name = "";
+        double defaultValue = 0.0;
+        double min = 0.0;
+        double max = 1.0;
+        double step = 1.0;
+        const char* label = "";
+        const char* group = "";
+        double shape = 0.0; // 0 keeps the current shape
+    };
+
     void SetupDouble(const char* name, double defaultValue, double min, double max, double step,
                      const char* label, const char* group, double shape);
+    void SetupDouble(const DoubleDefinition& definition);
     void SetupInt(const char* name, int defaultValue, int min, int max, const char* label,
                   const char* group);
     void SetupBool(const char* name, bool defaultValue, const char* label);

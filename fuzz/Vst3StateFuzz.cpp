@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fuzz/FuzzSupport.h"
+#include "plugin/SondrelParams.h"
 #include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/MemoryStream.h"
 #include "tools/vst3host/Vst3Instance.h"
@@ -20,7 +21,7 @@ using namespace Vst3;
 using namespace Vst3Host;
 
 namespace {
-constexpr size_t kChunkSize = 39 * 8;
+constexpr size_t kChunkSize = SondrelParams::kCount * sizeof(double);
 constexpr size_t kBypassWordSize = 4;
 
 struct Loaded {

@@ -2,13 +2,17 @@
 
 #include <cstdint>
 
+#include "plugin/SondrelParams.h"
+
 // The per-block work of the equaliser in the form the vector kernels take it:
 // the active bands in chain order, one lane per band and channel (left in the
 // even lane, right in the odd one), padded with zero bands to eight.
 struct ChainBlock {
-    static constexpr int kLanes = 16;
+    static constexpr int kLanes = 2 * SondrelParams::kBands;
 
     int bandCount = 0;
+    // The band coefficients as BandFilter names them: a0..a2 the numerator
+    // (feed-forward), b1, b2 the denominator (feedback, subtracted).
     double a0[kLanes], a1[kLanes], a2[kLanes], b1[kLanes], b2[kLanes];
     double z1[kLanes], z2[kLanes];
     bool invert = false;            // polarity inversion of the band chain's output

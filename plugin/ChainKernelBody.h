@@ -29,6 +29,7 @@
 #include <emmintrin.h>
 
 #include "plugin/ChainKernel.h"
+#include "plugin/FlushBits.h"
 
 namespace {
 
@@ -37,13 +38,14 @@ constexpr int kStretchFrames = 512;
 // Band index of every lane, as doubles for the range test of partial steps.
 constexpr double kLaneBand[ChainBlock::kLanes] = {0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7};
 
-// The flush test on the upper 32 bits h of each double:
-// ((h + 0x100000) & 0x7FF00000) < 0x3CA00000 means flush.
+// The flush test of FlushBits on the upper 32 bits of each double.
 inline __m128d FlushTiny(__m128d v)
 {
+    using namespace FlushBits;
     const __m128i bits = _mm_castpd_si128(v);
-    const __m128i exponent = _mm_and_si128(_mm_add_epi32(bits, _mm_set1_epi32(0x100000)), _mm_set1_epi32(0x7FF00000));
-    const __m128i tiny = _mm_cmplt_epi32(exponent, _mm_set1_epi32(0x3CA00000));
+    const __m128i exponent =
+        _mm_and_si128(_mm_add_epi32(bits, _mm_set1_epi32(kFlushCarry)), _mm_set1_epi32(kExponentBits));
+    const __m128i tiny = _mm_cmplt_epi32(exponent, _mm_set1_epi32(kFlushLimit));
     const __m128i upperWords = _mm_shuffle_epi32(tiny, _MM_SHUFFLE(3, 3, 1, 1));
     return _mm_andnot_pd(_mm_castsi128_pd(upperWords), v);
 }

@@ -7,10 +7,17 @@
 #include <type_traits>
 
 #include "plugin/ChainKernelBody.h"
+#include "plugin/FlushBits.h"
 #include "plugin/KernelEntry.h"
 #include "plugin/Lanes256.h"
 
 namespace {
+// A 32-bit test constant in the upper word of a 64-bit lane.
+constexpr long long UpperWord(int32_t word)
+{
+    return static_cast<long long>(word) << 32;
+}
+
 struct Frames512 {
     using Reg = __m512d;
     static constexpr int kFrames = 8;
@@ -43,10 +50,11 @@ struct Frames512 {
     // lanes: the lower word takes no part in it.
     static Reg Flush(Reg v)
     {
+        using namespace FlushBits;
         const __m512i bits = _mm512_castpd_si512(v);
-        const __m512i exponent = _mm512_and_si512(_mm512_add_epi64(bits, _mm512_set1_epi64(0x100000LL << 32)),
-                                                  _mm512_set1_epi64(0x7FF00000LL << 32));
-        const __mmask8 tiny = _mm512_cmplt_epi64_mask(exponent, _mm512_set1_epi64(0x3CA00000LL << 32));
+        const __m512i exponent = _mm512_and_si512(_mm512_add_epi64(bits, _mm512_set1_epi64(UpperWord(kFlushCarry))),
+                                                  _mm512_set1_epi64(UpperWord(kExponentBits)));
+        const __mmask8 tiny = _mm512_cmplt_epi64_mask(exponent, _mm512_set1_epi64(UpperWord(kFlushLimit)));
         return _mm512_maskz_mov_pd(static_cast<__mmask8>(~tiny), v);
     }
 };

@@ -4,6 +4,8 @@
 
 #include <immintrin.h>
 
+#include "plugin/FlushBits.h"
+
 namespace {
 struct Frames256 {
     using Reg = __m256d;
@@ -38,10 +40,11 @@ struct Frames256 {
     // The test on the upper 32 bits of each lane, as FlushTiny does it.
     static Reg Flush(Reg v)
     {
+        using namespace FlushBits;
         const __m256i bits = _mm256_castpd_si256(v);
         const __m256i exponent =
-            _mm256_and_si256(_mm256_add_epi32(bits, _mm256_set1_epi32(0x100000)), _mm256_set1_epi32(0x7FF00000));
-        const __m256i tiny = _mm256_cmpgt_epi32(_mm256_set1_epi32(0x3CA00000), exponent);
+            _mm256_and_si256(_mm256_add_epi32(bits, _mm256_set1_epi32(kFlushCarry)), _mm256_set1_epi32(kExponentBits));
+        const __m256i tiny = _mm256_cmpgt_epi32(_mm256_set1_epi32(kFlushLimit), exponent);
         const __m256i upperWords = _mm256_shuffle_epi32(tiny, _MM_SHUFFLE(3, 3, 1, 1));
         return _mm256_andnot_pd(_mm256_castsi256_pd(upperWords), v);
     }

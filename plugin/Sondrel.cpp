@@ -1,7 +1,6 @@
 #include "plugin/Sondrel.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "graphics/Graphics.h"
 #include "plugin/FactoryPresets.h"
@@ -12,8 +11,14 @@ using namespace SondrelParams;
 namespace {
 constexpr double kWideQ = 0.712;
 constexpr double kNarrowQ = 5.696;
+// Added to every band gain: it brings the gain approximation's 0 dB to flat.
 constexpr double kGainOffsetDb = 0.34;
 constexpr double kDbToFactor = 0.1151292546497; // ln(10) / 20
+constexpr double kPercent = 0.01;
+// A switch parameter is on from this value up.
+constexpr double kSwitchOn = 0.5;
+// 2 pi times the smoothers' 20 Hz corner.
+constexpr double kSmoothingCorner = 125.66370614359172;
 } // namespace
 
 Sondrel::Sondrel(const PluginAdapter::HostContext& host)
@@ -22,43 +27,11 @@ Sondrel::Sondrel(const PluginAdapter::HostContext& host)
     for (int k = 0; k < kBands; ++k) {
         bands[k].responseType = BandFilter::kPeak;
         bands[k].DesignCoefficients();
-        bandFrequency[k] = 20000.0;
+        bandFrequency[k] = kDefaultFrequencyHz;
     }
     DeclareParams();
     BuildEditor();
     AddFactoryPresets();
-}
-
-void Sondrel::DeclareParams()
-{
-    char name[Param::kTextSize];
-    for (int k = 0; k < kBands; ++k) {
-        std::snprintf(name, sizeof name, "Gain %d", k + 1);
-        GetParam(kGain + k)->SetupDouble(name, 0.0, -18.0, 18.0, 0.01, "dB", "EQ Gain", 1.0);
-    }
-    for (int k = 0; k < kBands; ++k) {
-        std::snprintf(name, sizeof name, "Frequency %d", k + 1);
-        GetParam(kFrequency + k)->SetupDouble(name, 20000.0, 20.0, 20000.0, 1.0, "Hz", "EQ Frenquency", 2.3);
-    }
-    for (int k = 0; k < kBands; ++k) {
-        std::snprintf(name, sizeof name, "Bandwidth %d", k + 1);
-        GetParam(kBandwidth + k)->SetupBool(name, false, "EQ Bandwidth");
-    }
-    for (int k = 0; k < kBands; ++k) {
-        std::snprintf(name, sizeof name, "Bypass %d", k + 1);
-        GetParam(kBandBypass + k)->SetupBool(name, false, "EQ Bypass");
-    }
-    GetParam(kInputGain)->SetupDouble("Input Gain", 0.0, -72.0, 6.0, 0.01, "dB", "Amp", 0.115);
-    GetParam(kInputGain)->AddValueText(-72, "-inf.");
-    GetParam(kOutputGain)->SetupDouble("Output Gain", 0.0, -72.0, 6.0, 0.01, "dB", "Amp", 0.115);
-    GetParam(kOutputGain)->AddValueText(-72, "-inf.");
-    GetParam(kBypass)->SetupBool("Bypass", false, "");
-    GetParam(kLeftBypass)->SetupBool("Left Bypass", false, "");
-    GetParam(kRightBypass)->SetupBool("Right Bypass", false, "");
-    GetParam(kPhase)->SetupBool("Phase", false, "");
-    GetParam(kMix)->SetupDouble("Mix", 50.0, 0.0, 100.0, 0.1, "%", "Amp", 0.0);
-    GetParam(kMix)->AddValueText(0, "Dry");
-    GetParam(kMix)->AddValueText(100, "Wet");
 }
 
 void Sondrel::AddFactoryPresets()
@@ -73,7 +46,7 @@ void Sondrel::ResetDsp()
 {
     std::lock_guard<std::recursive_mutex> guard(Lock());
     sampleRateCache = SampleRate();
-    const double c = std::exp(-125.66370614359172 / sampleRateCache);
+    const double c = std::exp(-kSmoothingCorner / sampleRateCache);
     inputGain.coefficient = outputGain.coefficient = mix.coefficient = c;
     for (double& level : meterLevels)
         level = 0.0;
@@ -95,7 +68,7 @@ void Sondrel::ChangeBand(int index)
         bands[k].SetNormalisedFrequency(value / sampleRateCache);
     } else {
         BandFilter& band = bands[index - kBandwidth];
-        band.q = value >= 0.5 ? kWideQ : kNarrowQ;
+        band.q = value >= kSwitchOn ? kWideQ : kNarrowQ;
         band.DesignCoefficients();
     }
 }
@@ -106,7 +79,7 @@ void Sondrel::ParamChanged(int index)
     if (index < 0 || index >= kCount)
         return;
     const double value = GetParam(index)->Value();
-    const uint8_t on = value >= 0.5 ? 1 : 0;
+    const uint8_t on = value >= kSwitchOn ? 1 : 0;
     if (index < kBandBypass)
         ChangeBand(index);
     else if (index < kInputGain)
@@ -124,7 +97,7 @@ void Sondrel::ParamChanged(int index)
     else if (index == kPhase)
         phase = on;
     else
-        mixTarget = value * 0.01;
+        mixTarget = value * kPercent;
 }
 
 Graphics* Sondrel::Editor() const

@@ -2,10 +2,10 @@
 
 #include "core/FourCC.h"
 #include "core/PluginBase.h"
+#include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 
 namespace SondrelIdentity {
-constexpr int kParamCount = 39;
-constexpr int kPresetCount = 32;
 constexpr const char* kChannelIO = "1-1 2-2";
 constexpr const char* kEffectName = "Sondrel";
 constexpr const char* kProductName = "";
@@ -18,7 +18,7 @@ constexpr int32_t kMakerId = FourCC('M', 'w', 'k', 'h');
 inline PluginConfig Config()
 {
     PluginConfig config;
-    config.paramCount = kParamCount;
+    config.paramCount = SondrelParams::kCount;
     config.channelIO = kChannelIO;
     config.presetCount = kPresetCount;
     config.effectName = kEffectName;

@@ -16,4 +16,8 @@ constexpr int kRightBypass = 36;
 constexpr int kPhase = 37;
 constexpr int kMix = 38;
 constexpr int kCount = 39;
+
+// Every band frequency's declared default, and so each band's frequency
+// until a preset is restored.
+constexpr double kDefaultFrequencyHz = 20000.0;
 } // namespace SondrelParams

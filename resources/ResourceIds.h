@@ -2,20 +2,33 @@
 
 #include <cstdint>
 
-// Numeric ids of the editor's images among the module's "PNG" resources.
-constexpr int32_t kImgBackdrop = 102;         // bg.png, 1030 x 436
-constexpr int32_t kImgAbout = 103;            // about.png, 1030 x 436
-constexpr int32_t kImgArrowRight = 104;       // arrow_pt_right.png, 2 frames of 14 x 14
-constexpr int32_t kImgArrowLeft = 105;        // arrow_pt_left.png, 2 frames of 14 x 14
-constexpr int32_t kImgPresetSave = 107;       // pm_save.png, 2 frames of 16 x 16
-constexpr int32_t kImgPresetUndo = 108;       // pm_undo.png, 2 frames of 16 x 16
-constexpr int32_t kImgBandwidthSwitch = 201;  // sw.png, 2 frames of 84 x 26
-constexpr int32_t kImgSwitch = 202;           // switch.png, 2 frames of 30 x 30
-constexpr int32_t kImgKnobGain = 203;         // knob_s_w.png, 201 frames of 48 x 48
-constexpr int32_t kImgKnobFrequency = 204;    // knob_b_b.png, 201 frames of 70 x 70
-constexpr int32_t kImgFaderHandle = 205;      // slider.png, 32 x 52
-constexpr int32_t kImgKnobLevel = 206;        // knob_s_wb.png, 201 frames of 48 x 48
-constexpr int32_t kImgBandBypassSwitch = 207; // swg.png, 2 frames of 84 x 26
+// One of the editor's images: its numeric id among the module's "PNG"
+// resources and the file it is made from, as the editor names it.
+struct ImageResource {
+    int32_t id;
+    const char* file; // from the top of the source tree: resources/img/<name>
+
+    // Wherever a resource id is asked for, the image stands for its id.
+    constexpr operator int32_t() const { return id; }
+};
+
+// The images, each id and file written here only: resources/CMakeLists.txt
+// reads these lines to embed the files into the modules (the Windows
+// resource script included), so each keeps the one-line form
+//     constexpr ImageResource kImgName{id, "resources/img/file.png"};
+constexpr ImageResource kImgBackdrop{102, "resources/img/bg.png"};                 // 1030 x 436
+constexpr ImageResource kImgAbout{103, "resources/img/about.png"};                 // 1030 x 436
+constexpr ImageResource kImgArrowRight{104, "resources/img/arrow_pt_right.png"};   // 2 frames of 14 x 14
+constexpr ImageResource kImgArrowLeft{105, "resources/img/arrow_pt_left.png"};     // 2 frames of 14 x 14
+constexpr ImageResource kImgPresetSave{107, "resources/img/pm_save.png"};          // 2 frames of 16 x 16
+constexpr ImageResource kImgPresetUndo{108, "resources/img/pm_undo.png"};          // 2 frames of 16 x 16
+constexpr ImageResource kImgBandwidthSwitch{201, "resources/img/sw.png"};          // 2 frames of 84 x 26
+constexpr ImageResource kImgSwitch{202, "resources/img/switch.png"};               // 2 frames of 30 x 30
+constexpr ImageResource kImgKnobGain{203, "resources/img/knob_s_w.png"};           // 201 frames of 48 x 48
+constexpr ImageResource kImgKnobFrequency{204, "resources/img/knob_b_b.png"};      // 201 frames of 70 x 70
+constexpr ImageResource kImgFaderHandle{205, "resources/img/slider.png"};          // 32 x 52
+constexpr ImageResource kImgKnobLevel{206, "resources/img/knob_s_wb.png"};         // 201 frames of 48 x 48
+constexpr ImageResource kImgBandBypassSwitch{207, "resources/img/swg.png"};        // 2 frames of 84 x 26
 
 // The resource type under which the images are stored.
 constexpr const char* kPngResourceType = "PNG";

@@ -1,5 +1,6 @@
 #include "graphics/headless/HeadlessDesktopServices.h"
 
+#include "core/PathText.h"
 #include "graphics/Graphics.h"
 #include "graphics/ModuleFolders.h"
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/PathText.h"
 #include "graphics/linux/ChildProcess.h"
 #include "graphics/linux/DesktopFolders.h"
 
@@ -205,11 +206,6 @@ bool IsFile(const std::string& path)
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::string FolderOf(const std::string& path)
-{
-    return path.substr(0, path.rfind('/') + 1);
-}
-
 // Where the chooser starts: the proposed name (a path as it stands, a bare
 // name inside the folder) in the folder, or the desktop when there is none.
 std::string StartPath(const std::string& proposed, std::string folder)
@@ -319,9 +315,9 @@ void DesktopDialogs::ChooseFile(std::string& outPath, int action, std::string& i
                            kYesNo | kIconWarning) != kAnswerYes)
             return;
     }
-    if (!IsFolder(FolderOf(chosen)) || (!save && !IsFile(chosen)))
+    if (!IsFolder(FolderOfPath(chosen, "/")) || (!save && !IsFile(chosen)))
         return;
-    inOutFolder = FolderOf(chosen);
+    inOutFolder = FolderOfPath(chosen, "/");
     outPath = chosen;
 }
 

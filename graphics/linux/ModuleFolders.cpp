@@ -5,6 +5,8 @@
 
 #include <climits>
 
+#include "core/PathText.h"
+
 std::string HostProgramFolder()
 {
     char path[PATH_MAX];

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "core/PathText.h"
+
 namespace {
 // The module's full file name. GetModuleFileName cuts a long name to the
 // buffer without failing, so the buffer grows until the name fits.

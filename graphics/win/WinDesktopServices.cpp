@@ -6,8 +6,8 @@
 #include <wininet.h>
 
 #include <algorithm>
-#include <cstring>
 
+#include "core/PathText.h"
 #include "graphics/Graphics.h"
 #include "graphics/win/FileFilter.h"
 #include "graphics/win/WinWindowHost.h"
@@ -16,13 +16,6 @@ namespace {
 
 constexpr int kCustomColours = 16;
 constexpr INT_PTR kShellSuccess = 32;
-
-// The folder part of a path (drive and folders, with the trailing backslash).
-std::string FolderOf(const char* path)
-{
-    const char* slash = std::strrchr(path, '\\');
-    return slash ? std::string(path, static_cast<std::size_t>(slash - path + 1)) : std::string();
-}
 
 UINT_PTR CALLBACK ColourHook(HWND dialog, UINT msg, WPARAM, LPARAM lParam)
 {
@@ -67,7 +60,7 @@ void WinDesktopServices::ChooseFile(std::string& outPath, int action, std::strin
         return;
     }
     file[sizeof file - 1] = '\0';
-    inOutFolder = FolderOf(file);
+    inOutFolder = FolderOfPath(file, "\\"); // drive and folders, with the last backslash
     outPath = file;
 }
 

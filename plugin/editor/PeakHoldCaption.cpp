@@ -6,6 +6,7 @@
 #include "graphics/Graphics.h"
 #include "plugin/editor/EditorColours.h"
 #include "plugin/editor/LevelScale.h"
+#include "plugin/editor/ValueStyle.h"
 
 using namespace EditorColours;
 
@@ -20,7 +21,7 @@ constexpr std::size_t kMaxCaption = 8;
 PeakHoldCaption::PeakHoldCaption(PluginBase* owner, const PixelRect& area, const TextStyle& style)
     : Control(owner, area, -1),
       heldDb(kNoLevelDb),
-      drawStyle(14, &kWhite, "Exo", TextStyle::kNormal, TextStyle::kAlignCentre, 0, 2, &kWhite, &kBlack)
+      drawStyle(ValueStyle(TextStyle::kAlignCentre))
 {
     textStyle = style;
 }

@@ -9,6 +9,8 @@
 using namespace EditorColours;
 
 namespace {
+// The bottom of the meter scale: quieter levels show an empty meter.
+constexpr double kFloorDb = -70.0;
 constexpr double kYellowFrom = 0.98;
 constexpr double kRedFrom = 0.9999;
 } // namespace
@@ -18,7 +20,7 @@ PeakMeterVert::PeakMeterVert(PluginBase* owner, const PixelRect& area) : Control
 bool PeakMeterVert::Render(Graphics& graphics)
 {
     const double db = LevelScale::ToDb(value);
-    position = db < -70.0 ? 0.0 : LevelScale::MeterPosition(db);
+    position = db < kFloorDb ? 0.0 : LevelScale::MeterPosition(db);
     if (position <= kYellowFrom)
         barColour = kGreen;
     else if (position < kRedFrom)

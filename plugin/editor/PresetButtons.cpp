@@ -4,7 +4,10 @@
 
 #include "core/PluginBase.h"
 
-PrevPresetButton::PrevPresetButton(PluginBase* owner, const ImageStrip& strip) : PresetButton(owner, 390, 11, strip) {}
+PrevPresetButton::PrevPresetButton(PluginBase* owner, int x, int y, const ImageStrip& strip)
+    : PresetButton(owner, x, y, strip)
+{
+}
 
 void PrevPresetButton::PerformAction()
 {
@@ -14,7 +17,10 @@ void PrevPresetButton::PerformAction()
     NotifyHost();
 }
 
-NextPresetButton::NextPresetButton(PluginBase* owner, const ImageStrip& strip) : PresetButton(owner, 405, 11, strip) {}
+NextPresetButton::NextPresetButton(PluginBase* owner, int x, int y, const ImageStrip& strip)
+    : PresetButton(owner, x, y, strip)
+{
+}
 
 void NextPresetButton::PerformAction()
 {
@@ -24,7 +30,10 @@ void NextPresetButton::PerformAction()
     NotifyHost();
 }
 
-SavePresetButton::SavePresetButton(PluginBase* owner, const ImageStrip& strip) : PresetButton(owner, 630, 10, strip) {}
+SavePresetButton::SavePresetButton(PluginBase* owner, int x, int y, const ImageStrip& strip)
+    : PresetButton(owner, x, y, strip)
+{
+}
 
 void SavePresetButton::PerformAction()
 {
@@ -32,7 +41,10 @@ void SavePresetButton::PerformAction()
     plugin->ModifyCurrentPreset(name.c_str());
 }
 
-UndoPresetButton::UndoPresetButton(PluginBase* owner, const ImageStrip& strip) : PresetButton(owner, 658, 10, strip) {}
+UndoPresetButton::UndoPresetButton(PluginBase* owner, int x, int y, const ImageStrip& strip)
+    : PresetButton(owner, x, y, strip)
+{
+}
 
 void UndoPresetButton::PerformAction()
 {

@@ -6,7 +6,7 @@
 // both always tell the host.
 class PrevPresetButton : public PresetButton {
 public:
-    PrevPresetButton(PluginBase* plugin, const ImageStrip& image);
+    PrevPresetButton(PluginBase* plugin, int x, int y, const ImageStrip& image);
 
 protected:
     void PerformAction() override;
@@ -14,7 +14,7 @@ protected:
 
 class NextPresetButton : public PresetButton {
 public:
-    NextPresetButton(PluginBase* plugin, const ImageStrip& image);
+    NextPresetButton(PluginBase* plugin, int x, int y, const ImageStrip& image);
 
 protected:
     void PerformAction() override;
@@ -23,7 +23,7 @@ protected:
 // Stores the live settings into the current preset, keeping its name.
 class SavePresetButton : public PresetButton {
 public:
-    SavePresetButton(PluginBase* plugin, const ImageStrip& image);
+    SavePresetButton(PluginBase* plugin, int x, int y, const ImageStrip& image);
 
 protected:
     void PerformAction() override;
@@ -32,7 +32,7 @@ protected:
 // Brings back the current preset's stored settings.
 class UndoPresetButton : public PresetButton {
 public:
-    UndoPresetButton(PluginBase* plugin, const ImageStrip& image);
+    UndoPresetButton(PluginBase* plugin, int x, int y, const ImageStrip& image);
 
 protected:
     void PerformAction() override;

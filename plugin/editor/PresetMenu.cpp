@@ -12,12 +12,20 @@ using namespace EditorColours;
 namespace {
 constexpr int kMaxDisplay = 31;
 constexpr int kEntryLength = 253;
+constexpr int kFontSize = 16;
+// The text's box: how far each of its sides lies inside the control's.
+constexpr int kTextLeft = 6;
+constexpr int kTextTop = 7;
+constexpr int kTextRight = 38;
+constexpr int kTextBottom = 1;
 } // namespace
 
 PresetMenu::PresetMenu(PluginBase* owner, const PixelRect& area)
-    : Control(owner, area, -1), textRect{area.left + 6, area.top + 7, area.right - 38, area.bottom - 1}
+    : Control(owner, area, -1),
+      textRect{area.left + kTextLeft, area.top + kTextTop, area.right - kTextRight, area.bottom - kTextBottom}
 {
-    textStyle = TextStyle(16, &kWhite, "Arial", TextStyle::kBold, TextStyle::kAlignLeft, 0, 0, &kWhite, &kBlack);
+    textStyle =
+        TextStyle(kFontSize, &kWhite, "Arial", TextStyle::kBold, TextStyle::kAlignLeft, 0, 0, &kWhite, &kBlack);
     textEntryLength = kEntryLength;
 }
 

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include "graphics/TextKnobControl.h"
+#include "plugin/FactoryPresets.h"
 #include "plugin/editor/PresetMenu.h"
 #include "tests/editor/EditorFixtures.h"
 #include "tests/support/TempDir.h"
@@ -12,7 +13,7 @@
 using namespace SondrelParams;
 
 namespace {
-constexpr int kLastPreset = 31;
+constexpr int kLastPreset = kPresetCount - 1;
 const Point kPrevArrow{396, 17};
 const Point kNextArrow{411, 17};
 const Point kPresetBox{500, 15};

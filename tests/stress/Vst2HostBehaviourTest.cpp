@@ -6,12 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 #include "tests/stress/HostSignals.h"
 #include "tools/vst2host/Vst2Host.h"
 
 namespace {
-constexpr int kParams = 39;
-constexpr int kPrograms = 32;
+constexpr int kParams = SondrelParams::kCount;
+constexpr int kPrograms = kPresetCount;
 
 std::unique_ptr<Vst2Host> Load()
 {

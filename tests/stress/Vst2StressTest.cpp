@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "plugin/FactoryPresets.h"
 #include "plugin/Sondrel.h"
 #include "tests/stress/HeadlessEditing.h"
 #include "tests/stress/StereoBlock.h"
@@ -13,8 +14,8 @@
 
 namespace {
 constexpr int kBlock = 256;
-constexpr int kParams = 39;
-constexpr int kPrograms = 32;
+constexpr int kParams = SondrelParams::kCount;
+constexpr int kPrograms = kPresetCount;
 
 VstIntPtr VSTCALL SilentHost(AEffect*, VstInt32, VstInt32, VstIntPtr, void*, float)
 {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/FourCC.h"
+#include "plugin/SondrelParams.h"
 #include "tests/stress/HostSignals.h"
 #include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/ParameterChanges.h"
@@ -18,7 +19,7 @@ using namespace Vst3;
 using namespace Vst3Host;
 
 namespace {
-constexpr ParamID kParams = 39;
+constexpr ParamID kParams = SondrelParams::kCount;
 constexpr ParamID kBypassId = static_cast<ParamID>(FourCC('b', 'p', 'a', 's'));
 constexpr ParamID kPresetId = static_cast<ParamID>(FourCC('p', 'r', 's', 't'));
 

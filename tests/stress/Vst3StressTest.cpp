@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "graphics/headless/GraphicsHeadless.h"
+#include "plugin/SondrelParams.h"
 #include "tests/stress/HeadlessEditing.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/support/TempDir.h"
@@ -17,7 +18,7 @@ using namespace Vst3Host;
 
 namespace {
 constexpr int kBlock = 256;
-constexpr ParamID kParams = 39;
+constexpr ParamID kParams = SondrelParams::kCount;
 
 std::vector<uint8_t> SaveStream(Vst3Instance& instance)
 {

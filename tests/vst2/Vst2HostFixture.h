@@ -6,12 +6,14 @@
 #include <memory>
 #include <vector>
 
+#include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 #include "tools/vst2host/Vst2Host.h"
 
 // Parameter indices and counts of the equaliser as hosts see them.
 namespace SondrelVst2 {
-constexpr int kParams = 39;
-constexpr int kPrograms = 32;
+constexpr int kParams = SondrelParams::kCount;
+constexpr int kPrograms = kPresetCount;
 constexpr int kGain1 = 0;
 constexpr int kFrequency1 = 8;
 constexpr int kBandwidth1 = 16;

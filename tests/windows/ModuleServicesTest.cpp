@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/PathText.h"
 #include "graphics/ModuleFolders.h"
 #include "resources/ModuleResource.h"
 #include "resources/ResourceIds.h"

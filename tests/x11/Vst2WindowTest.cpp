@@ -10,6 +10,7 @@
 #include <memory>
 #include <thread>
 
+#include "plugin/FactoryPresets.h"
 #include "tests/support/HeapGrowth.h"
 #include "tests/support/TempDir.h"
 #include "tests/x11/X11EditorTest.h"
@@ -26,7 +27,6 @@ constexpr xcb_keysym_t kReturnKey = 0xff0d;
 constexpr int kPresetBoxX = 525, kPresetBoxY = 15;
 constexpr int kFileMenuX = 367, kFileMenuY = 18;
 constexpr int kGainTextX = 84, kGainTextY = 136;
-constexpr int kPresetCount = 32;
 // Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
 // Preset, Load Bank.
 constexpr int kFileMenuRows = 4;

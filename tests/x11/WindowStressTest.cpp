@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 #include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/x11/Vst3Effect.h"
@@ -25,8 +27,8 @@ using std::chrono::milliseconds;
 constexpr auto kDuration = milliseconds(2000);
 constexpr auto kPause = milliseconds(10);
 constexpr int kBlock = 256;
-constexpr int kParams = 39;
-constexpr int kPrograms = 32;
+constexpr int kParams = SondrelParams::kCount;
+constexpr int kPrograms = kPresetCount;
 constexpr int kBands = 8;
 constexpr int kBandSpacing = 95;
 constexpr int kFrequencyKnobY = 220;

@@ -8,19 +8,19 @@
 const std::vector<ArtworkFile>& ArtworkFiles()
 {
     static const std::vector<ArtworkFile> files = {
-        {"bg.png", Backdrop},
-        {"about.png", AboutPage},
-        {"arrow_pt_right.png", [] { return ArrowButton(true); }},
-        {"arrow_pt_left.png", [] { return ArrowButton(false); }},
-        {"pm_save.png", SaveButton},
-        {"pm_undo.png", UndoButton},
-        {"sw.png", BandwidthSwitch},
-        {"switch.png", GlobalSwitch},
-        {"knob_s_w.png", GainKnobStrip},
-        {"knob_b_b.png", FrequencyKnobStrip},
-        {"slider.png", FaderHandle},
-        {"knob_s_wb.png", LevelKnobStrip},
-        {"swg.png", BandBypassSwitch},
+        {kImgBackdrop, Backdrop},
+        {kImgAbout, AboutPage},
+        {kImgArrowRight, [] { return ArrowButton(true); }},
+        {kImgArrowLeft, [] { return ArrowButton(false); }},
+        {kImgPresetSave, SaveButton},
+        {kImgPresetUndo, UndoButton},
+        {kImgBandwidthSwitch, BandwidthSwitch},
+        {kImgSwitch, GlobalSwitch},
+        {kImgKnobGain, GainKnobStrip},
+        {kImgKnobFrequency, FrequencyKnobStrip},
+        {kImgFaderHandle, FaderHandle},
+        {kImgKnobLevel, LevelKnobStrip},
+        {kImgBandBypassSwitch, BandBypassSwitch},
     };
     return files;
 }

@@ -2,12 +2,20 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/PathText.h"
+#include "resources/ResourceIds.h"
 #include "tools/artwork/PngWriter.h"
 
 // One file of the editor's artwork and how it is made.
 struct ArtworkFile {
+    ArtworkFile(const ImageResource& image, std::function<PngImage()> maker)
+        : name(FileNameOfPath(image.file)), make(std::move(maker))
+    {
+    }
+
     std::string name; // file name in resources/img
     std::function<PngImage()> make;
 };
