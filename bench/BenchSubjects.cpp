@@ -8,10 +8,8 @@
 #include "plugin/Sondrel.h"
 #include "plugin/SondrelParams.h"
 #include "tools/vst2host/Vst2Host.h"
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/ParameterChanges.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace SondrelParams;
 
@@ -86,12 +84,7 @@ private:
 
 class Vst3Subject : public BenchSubject {
 public:
-    Vst3Subject(std::unique_ptr<Vst3Host::Vst3Module> module, Vst3Host::HostPtr<Vst3Host::HostApplication> context,
-                std::unique_ptr<Vst3Host::Vst3Instance> instance, bool doubles)
-        : module(std::move(module)), context(std::move(context)), instance(std::move(instance)), doubles(doubles)
-    {
-    }
-    ~Vst3Subject() override { instance.reset(); }
+    Vst3Subject(Vst3Host::Vst3Session session, bool doubles) : session(std::move(session)), doubles(doubles) {}
 
     void Process(StereoBlock& block, bool silent) override { Process(block, silent, nullptr); }
 
@@ -99,17 +92,15 @@ public:
     {
         if (doubles) {
             Pointers<double> p = Doubles(block, silent);
-            instance->Process(p.in, p.out, StereoBlock::kFrames, changes);
+            session.instance->Process(p.in, p.out, StereoBlock::kFrames, changes);
         } else {
             Pointers<float> p = Floats(block, silent);
-            instance->Process(p.in, p.out, StereoBlock::kFrames, changes);
+            session.instance->Process(p.in, p.out, StereoBlock::kFrames, changes);
         }
     }
 
 private:
-    std::unique_ptr<Vst3Host::Vst3Module> module;
-    Vst3Host::HostPtr<Vst3Host::HostApplication> context;
-    std::unique_ptr<Vst3Host::Vst3Instance> instance;
+    Vst3Host::Vst3Session session;
     bool doubles;
 };
 
@@ -146,19 +137,16 @@ std::unique_ptr<BenchSubject> MakeVst3Subject(const std::string& bundle, bool do
                                               const BenchSettings& settings, std::string& error)
 {
     using namespace Vst3Host;
-    std::unique_ptr<Vst3Module> module = Vst3Module::Load(bundle, error);
-    Vst3::PClassInfo info{};
-    if (!module || !module->FindAudioClass(info))
+    Vst3Session session = Vst3Session::Open(bundle, error);
+    if (!session)
         return nullptr;
-    HostPtr<HostApplication> context = MakeHostObject<HostApplication>();
-    std::unique_ptr<Vst3Instance> instance = Vst3Instance::Create(module->Factory(), info.cid, context.Get(), error);
-    if (!instance || !instance->SetChannels(2) ||
-        !instance->Start(StereoBlock::kRate, StereoBlock::kFrames, doubles ? Vst3::kSample64 : Vst3::kSample32,
-                         Vst3::kRealtime)) {
+    if (!session.instance->SetChannels(2) ||
+        !session.instance->Start(StereoBlock::kRate, StereoBlock::kFrames,
+                                 doubles ? Vst3::kSample64 : Vst3::kSample32, Vst3::kRealtime)) {
         error = "the VST3 instance did not start";
         return nullptr;
     }
-    auto subject = std::make_unique<Vst3Subject>(std::move(module), std::move(context), std::move(instance), doubles);
+    auto subject = std::make_unique<Vst3Subject>(std::move(session), doubles);
     HostPtr<ParameterChanges> changes = MakeHostObject<ParameterChanges>();
     changes->Add(static_cast<Vst3::ParamID>(FourCC('p', 'r', 's', 't')), 0, (settings.preset + 0.5) / 32.0);
     StereoBlock block;

@@ -12,10 +12,8 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "plugin/SondrelParams.h"
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/MemoryStream.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -24,30 +22,18 @@ namespace {
 constexpr size_t kChunkSize = SondrelParams::kCount * sizeof(double);
 constexpr size_t kBypassWordSize = 4;
 
-struct Loaded {
-    std::unique_ptr<Vst3Module> module;
-    HostPtr<HostApplication> context;
-    std::unique_ptr<Vst3Instance> instance;
-};
-
 Vst3Instance& Instance()
 {
-    static Loaded loaded = [] {
-        Loaded l;
+    static Vst3Session session = [] {
         std::string error;
-        l.module = Vst3Module::Load(SONDREL_VST3_BUNDLE, error);
-        PClassInfo info{};
-        if (l.module && l.module->FindAudioClass(info)) {
-            l.context = MakeHostObject<HostApplication>();
-            l.instance = Vst3Instance::Create(l.module->Factory(), info.cid, l.context.Get(), error);
-        }
-        if (!l.instance) {
+        Vst3Session opened = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
+        if (!opened) {
             std::fprintf(stderr, "cannot load the module: %s\n", error.c_str());
             std::abort();
         }
-        return l;
+        return opened;
     }();
-    return *loaded.instance;
+    return *session.instance;
 }
 
 std::vector<uint8_t> Observed(Vst3Instance& instance)

@@ -5,22 +5,24 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
 jobs="$(nproc)"
-cmake -S "$root" -B "$root/build-test" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build-test" -j"$jobs"
-(cd "$root/build-test" && ctest -j"$jobs" --output-on-failure)
-cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSONDREL_SANITIZE=ON -DSONDREL_BENCH=OFF >/dev/null
-cmake --build "$root/build-asan" -j"$jobs"
-(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest -j"$jobs" --output-on-failure)
+cd "$root"
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release -j"$jobs"
+ctest --preset linux-release -j"$jobs"
+# The layering: core includes only itself, the targets depend without a cycle.
+"$root/scripts/check-layers.sh" "$root/build-test"
+cmake --preset linux-asan >/dev/null
+cmake --build --preset linux-asan -j"$jobs"
+ctest --preset linux-asan -j"$jobs"
 # Every fuzz target for a few seconds on its corpus (clang, AddressSanitizer
 # and UndefinedBehaviorSanitizer; see fuzz/README.md).
-cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_SANITIZE=ON -DSONDREL_FUZZ=ON -DSONDREL_TESTS=OFF -DSONDREL_BENCH=OFF >/dev/null
-cmake --build "$root/build-fuzz" --target fuzzers -j"$jobs"
+cmake --preset linux-fuzz >/dev/null
+cmake --build --preset linux-fuzz -j"$jobs"
 "$root/fuzz/run-fuzzers.sh" "$root/build-fuzz" 10
 # The threads' stress tests under ThreadSanitizer: on the headless editor,
 # and through the built binaries with the editor in a real window.
-cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSONDREL_TSAN=ON -DSONDREL_BENCH=OFF >/dev/null
-cmake --build "$root/build-tsan" --target vst2_stress_tests vst3_stress_tests window_stress_tests -j"$jobs"
+cmake --preset linux-tsan >/dev/null
+cmake --build --preset linux-tsan -j"$jobs"
 for stress in stress/vst2_stress_tests stress/vst3_stress_tests x11/window_stress_tests; do
   TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/$stress"
 done

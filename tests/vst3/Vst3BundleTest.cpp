@@ -8,10 +8,8 @@
 
 #include "adapters/vst3/abi/Vst3Units.h"
 #include "graphics/raster/PngDecoder.h"
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/ParameterChanges.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -22,23 +20,20 @@ protected:
     void SetUp() override
     {
         std::string error;
-        module = Vst3Module::Load(SONDREL_VST3_BUNDLE, error);
-        ASSERT_TRUE(module) << error;
-        ASSERT_TRUE(module->FindAudioClass(classInfo));
-        context = MakeHostObject<HostApplication>();
+        session = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
+        ASSERT_TRUE(session) << error;
+        session.instance.reset();
     }
 
     std::unique_ptr<Vst3Instance> NewInstance()
     {
         std::string error;
-        auto instance = Vst3Instance::Create(module->Factory(), classInfo.cid, context.Get(), error);
+        auto instance = session.NewInstance(error);
         EXPECT_TRUE(instance) << error;
         return instance;
     }
 
-    HostPtr<HostApplication> context;
-    std::unique_ptr<Vst3Module> module;
-    PClassInfo classInfo{};
+    Vst3Session session;
 };
 } // namespace
 
@@ -52,19 +47,19 @@ TEST_F(Vst3Bundle, ExportsOnlyTheModuleEntryPoints)
     const char* const hidden[] = {"_Z20AcquirePluginFactoryv", "_ZN10Vst3Plugin7processERN4Vst311ProcessDataE", "main"};
 #endif
     for (const char* name : exported)
-        EXPECT_NE(module->Symbol(name), nullptr) << name;
+        EXPECT_NE(session.module->Symbol(name), nullptr) << name;
     for (const char* name : hidden)
-        EXPECT_EQ(module->Symbol(name), nullptr) << name;
-    auto initDll = reinterpret_cast<bool (*)()>(module->Symbol("InitDll"));
-    auto exitDll = reinterpret_cast<bool (*)()>(module->Symbol("ExitDll"));
+        EXPECT_EQ(session.module->Symbol(name), nullptr) << name;
+    auto initDll = reinterpret_cast<bool (*)()>(session.module->Symbol("InitDll"));
+    auto exitDll = reinterpret_cast<bool (*)()>(session.module->Symbol("ExitDll"));
     EXPECT_TRUE(initDll());
     EXPECT_TRUE(exitDll());
 }
 
 TEST_F(Vst3Bundle, ScansLikeAHostSeesIt)
 {
-    EXPECT_STREQ(classInfo.name, "Sondrel");
-    HostPtr<IPluginFactory2> factory2 = Query<IPluginFactory2>(module->Factory());
+    EXPECT_STREQ(session.audioClass.name, "Sondrel");
+    HostPtr<IPluginFactory2> factory2 = Query<IPluginFactory2>(session.module->Factory());
     ASSERT_TRUE(factory2);
     PClassInfo2 info{};
     ASSERT_EQ(factory2->getClassInfo2(0, &info), kResultOk);
@@ -118,10 +113,10 @@ TEST_F(Vst3Bundle, ProcessesMonoAndStereoWithAutomationAndKeepsItsState)
 TEST_F(Vst3Bundle, EverythingIsDestroyedWhenTheHostReleasesIt)
 {
     void* obj = nullptr;
-    ASSERT_EQ(module->Factory()->createInstance(classInfo.cid, IComponent::kIid.bytes, &obj), kResultOk);
+    ASSERT_EQ(session.module->Factory()->createInstance(session.audioClass.cid, IComponent::kIid.bytes, &obj), kResultOk);
     auto* component = static_cast<IComponent*>(obj);
-    ASSERT_EQ(component->initialize(context.Get()), kResultOk);
-    EXPECT_EQ(ReferenceCount(context.Get()), 2u);
+    ASSERT_EQ(component->initialize(session.context.Get()), kResultOk);
+    EXPECT_EQ(ReferenceCount(session.context.Get()), 2u);
     {
         HostPtr<IEditController> controller = Query<IEditController>(component);
         HostPtr<IAudioProcessor> processor = Query<IAudioProcessor>(component);
@@ -129,20 +124,20 @@ TEST_F(Vst3Bundle, EverythingIsDestroyedWhenTheHostReleasesIt)
         EXPECT_EQ(ReferenceCount(component), 4u);
     }
     ASSERT_EQ(component->terminate(), kResultOk);
-    EXPECT_EQ(ReferenceCount(context.Get()), 1u);
+    EXPECT_EQ(ReferenceCount(session.context.Get()), 1u);
     EXPECT_EQ(component->release(), 0u);
 
     // The factory goes with its last reference; the module builds a new one.
-    auto getFactory = reinterpret_cast<IPluginFactory* (PLUGIN_API*)()>(module->Symbol("GetPluginFactory"));
+    auto getFactory = reinterpret_cast<IPluginFactory* (PLUGIN_API*)()>(session.module->Symbol("GetPluginFactory"));
     IPluginFactory* factory = getFactory();
-    EXPECT_EQ(factory, module->Factory());
+    EXPECT_EQ(factory, session.module->Factory());
     EXPECT_EQ(factory->release(), 1u);
-    module->ReleaseFactory();
+    session.module->ReleaseFactory();
     HostPtr<IPluginFactory> renewed(getFactory());
     ASSERT_TRUE(renewed);
     EXPECT_EQ(ReferenceCount(renewed.Get()), 1u);
     EXPECT_EQ(renewed->countClasses(), 1);
-    ASSERT_EQ(renewed->createInstance(classInfo.cid, IAudioProcessor::kIid.bytes, &obj), kResultOk);
+    ASSERT_EQ(renewed->createInstance(session.audioClass.cid, IAudioProcessor::kIid.bytes, &obj), kResultOk);
     EXPECT_EQ(static_cast<IAudioProcessor*>(obj)->release(), 0u);
     EXPECT_EQ(renewed.Detach()->release(), 0u);
 }
@@ -153,7 +148,7 @@ TEST_F(Vst3Bundle, ResourcesDescribeTheFactorysClassAndShowItsEditor)
 {
     std::string cid;
     char digits[3];
-    for (const char byte : classInfo.cid) {
+    for (const char byte : session.audioClass.cid) {
         std::snprintf(digits, sizeof digits, "%02X", static_cast<unsigned char>(byte));
         cid += digits;
     }

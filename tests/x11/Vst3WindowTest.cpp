@@ -3,11 +3,10 @@
 #include <memory>
 
 #include "tests/support/HeapGrowth.h"
-#include "tests/x11/Vst3Effect.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst3host/ComponentHandler.h"
 #include "tools/vst3host/Vst3EditorWindow.h"
-#include "tools/vst3host/Vst3Instance.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -24,15 +23,15 @@ protected:
     {
         X11EditorTest::SetUp();
         std::string error;
-        ASSERT_TRUE(effect.Load(SONDREL_VST3_BUNDLE, error)) << error;
-        instance = NewInstance();
-        ASSERT_TRUE(instance);
+        session = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
+        ASSERT_TRUE(session) << error;
+        instance = std::move(session.instance);
     }
 
     std::unique_ptr<Vst3Instance> NewInstance()
     {
         std::string error;
-        auto made = effect.NewInstance(error);
+        auto made = session.NewInstance(error);
         EXPECT_TRUE(made) << error;
         return made;
     }
@@ -48,7 +47,7 @@ protected:
         return window;
     }
 
-    Vst3Effect effect;
+    Vst3Session session;
     std::unique_ptr<Vst3Instance> instance;
 };
 

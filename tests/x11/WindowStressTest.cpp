@@ -11,12 +11,12 @@
 #include "plugin/SondrelParams.h"
 #include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
-#include "tests/x11/Vst3Effect.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 #include "tools/vst3host/ComponentHandler.h"
 #include "tools/vst3host/ParameterChanges.h"
 #include "tools/vst3host/Vst3EditorWindow.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -104,10 +104,9 @@ TEST_F(WindowStressTest, Vst2AudioHostStateAndWindowThreadsShareOneInstance)
 TEST_F(WindowStressTest, Vst3AudioHostStateAndWindowThreadsShareOneInstance)
 {
     std::string error;
-    Vst3Effect effect;
-    ASSERT_TRUE(effect.Load(SONDREL_VST3_BUNDLE, error)) << error;
-    std::unique_ptr<Vst3Instance> instance = effect.NewInstance(error);
-    ASSERT_TRUE(instance) << error;
+    Vst3Session session = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
+    ASSERT_TRUE(session) << error;
+    Vst3Instance* instance = session.instance.get();
     ASSERT_TRUE(instance->SetChannels(2));
     ASSERT_TRUE(instance->Start(48000.0, kBlock, kSample64, kRealtime));
     HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();

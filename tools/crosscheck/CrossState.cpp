@@ -7,9 +7,7 @@
 #include "core/ByteFile.h"
 #include "tools/render/BuiltinEngine.h"
 #include "tools/vst2host/Vst2Host.h"
-#include "tools/vst3host/HostApplication.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3Host;
 
@@ -49,28 +47,11 @@ void SetAwayFromDefaults(SetText set)
     set(38, "81.7");
 }
 
-struct Vst3Session {
-    std::unique_ptr<Vst3Module> module;
-    HostPtr<HostApplication> context;
-    std::unique_ptr<Vst3Instance> instance;
-};
-
-bool OpenVst3(const std::string& path, Vst3Session& session, std::string& error)
-{
-    session.module = Vst3Module::Load(path, error);
-    Vst3::PClassInfo info{};
-    if (!session.module || !session.module->FindAudioClass(info))
-        return false;
-    session.context = MakeHostObject<HostApplication>();
-    session.instance = Vst3Instance::Create(session.module->Factory(), info.cid, session.context.Get(), error);
-    return session.instance != nullptr;
-}
-
 // The VST 3 state: the plug-in's chunk followed by a 32-bit bypass word.
 bool Vst3Resave(const std::string& path, const Bytes& state, Bytes& saved, std::string& error)
 {
-    Vst3Session session;
-    if (!OpenVst3(path, session, error))
+    Vst3Session session = Vst3Session::Open(path, error);
+    if (!session)
         return false;
     if (session.instance->LoadState(state) != Vst3::kResultOk || session.instance->SaveState(saved) != Vst3::kResultOk) {
         error = "the VST 3 state did not load and save";

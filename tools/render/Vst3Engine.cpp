@@ -3,10 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/ParameterChanges.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 #include "adapters/vst3/framework/Vst3Text.h"
 
 using namespace Vst3;
@@ -33,9 +31,8 @@ private:
     bool FindProgramChange();
     bool EnsureSampleSize(int32 size);
 
-    std::unique_ptr<Vst3Module> module;
-    HostPtr<HostApplication> context;
-    std::unique_ptr<Vst3Instance> instance;
+    Vst3Session session;
+    Vst3Instance* instance = nullptr;
     ParamID programChangeId = 0;
     ProgramListInfo programs{};
     double sampleRate = kIdleRate;
@@ -44,16 +41,10 @@ private:
 
 bool Vst3Engine::Open(const std::string& path, std::string& error)
 {
-    module = Vst3Module::Load(path, error);
-    if (!module)
-        return false;
-    PClassInfo info{};
-    if (!module->FindAudioClass(info))
-        return error = path + " holds no audio effect class", false;
-    context = MakeHostObject<HostApplication>();
-    instance = Vst3Instance::Create(module->Factory(), info.cid, context.Get(), error);
+    session = Vst3Session::Open(path, error);
+    instance = session.instance.get();
     if (!instance)
-        return error = path + ": " + error, false;
+        return false;
     if (!FindProgramChange())
         return error = path + " offers no program list to choose presets from", false;
     // Processing runs from the start, as in a DAW: program changes travel

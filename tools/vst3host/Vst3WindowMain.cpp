@@ -14,9 +14,7 @@
 #include "tools/hostwindow/HeadlessReference.h"
 #include "tools/hostwindow/WindowScript.h"
 #include "tools/vst3host/ComponentHandler.h"
-#include "tools/vst3host/HostApplication.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -139,25 +137,19 @@ int main(int argc, char** argv)
                       "[--reference FILE.png] [--seconds S] [--until FILE]\n"))
         return 2;
     std::string error;
-    std::unique_ptr<Vst3Module> module = Vst3Module::Load(argv[1], error);
-    PClassInfo audioClass{};
-    if (!module || !module->FindAudioClass(audioClass)) {
-        std::cerr << (module ? "no audio class" : error) << "\n";
-        return 2;
-    }
-    HostPtr<HostApplication> context = MakeHostObject<HostApplication>();
-    HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();
-    std::unique_ptr<Vst3Instance> instance = Vst3Instance::Create(module->Factory(), audioClass.cid, context.Get(), error);
-    if (!instance) {
+    Vst3Session session = Vst3Session::Open(argv[1], error);
+    if (!session) {
         std::cerr << error << "\n";
         return 2;
     }
+    Vst3Instance* instance = session.instance.get();
+    HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();
     instance->Controller()->setComponentHandler(handler.Get());
     const std::unique_ptr<HeadlessReference> reference =
         script.compareHeadless ? std::make_unique<HeadlessReference>() : nullptr;
     int result = 0;
     {
-        Vst3EditorDriver driver(*module, *instance, *handler.Get());
+        Vst3EditorDriver driver(*session.module, *instance, *handler.Get());
         result = script.Run(driver, reference ? reference->Picture() : nullptr, std::cout);
     }
     instance->Controller()->setComponentHandler(nullptr);

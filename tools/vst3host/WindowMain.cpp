@@ -4,10 +4,8 @@
 #include <cstdio>
 
 #include "tools/hostwindow/WindowOptions.h"
-#include "tools/vst3host/HostApplication.h"
 #include "tools/vst3host/Vst3EditorWindow.h"
-#include "tools/vst3host/Vst3Instance.h"
-#include "tools/vst3host/Vst3Module.h"
+#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3Host;
 
@@ -16,15 +14,10 @@ int main(int argc, char** argv)
     WindowOptions options;
     if (!options.Parse(argc, argv, "usage: sondrel-vst3host [--seconds N] BUNDLE.vst3\n"))
         return 2;
-    std::string error = "no audio class";
-    std::unique_ptr<Vst3Module> module = Vst3Module::Load(options.path, error);
-    Vst3::PClassInfo info{};
-    HostPtr<HostApplication> context = MakeHostObject<HostApplication>();
-    std::unique_ptr<Vst3Instance> instance;
-    if (module && module->FindAudioClass(info))
-        instance = Vst3Instance::Create(module->Factory(), info.cid, context.Get(), error);
+    std::string error;
+    Vst3Session session = Vst3Session::Open(options.path, error);
     std::unique_ptr<Vst3EditorWindow> window =
-        instance ? Vst3EditorWindow::Open(*instance->Controller(), error) : nullptr;
+        session ? Vst3EditorWindow::Open(*session.instance->Controller(), error) : nullptr;
     if (!window) {
         std::fprintf(stderr, "sondrel-vst3host: %s\n", error.c_str());
         return 1;

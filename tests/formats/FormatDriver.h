@@ -1,0 +1,63 @@
+#pragma once
+
+// The built plug-in binaries of every format, driven through our test host of
+// each format behind one interface, for the tests that hold for all of them.
+// A new format joins with a driver of its own and an entry in BuiltFormats().
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One instance of the equaliser in a built binary.
+class PluginDriver {
+public:
+    virtual ~PluginDriver() = default;
+
+    // The factory preset and host values 0..1, in effect from the next block
+    // on (formats that carry them as automation send them with that block).
+    virtual void SelectPreset(int index) = 0;
+    virtual void SetParameter(int index, double normalised) = 0;
+    // Stereo processing at the rate, blocks of at most maxBlock, in 64-bit
+    // samples or in 32-bit ones.
+    virtual bool Start(double sampleRate, int maxBlock, bool doubles) = 0;
+    // One block of planar stereo audio; false when the plug-in refuses it.
+    virtual bool Process(double* const* inputs, double* const* outputs, int frames) = 0;
+    virtual bool Process(float* const* inputs, float* const* outputs, int frames) = 0;
+};
+
+// A built binary, loaded once, making as many instances as a test needs.
+class FormatDriver {
+public:
+    virtual ~FormatDriver() = default;
+    // A new instance, opened as hosts open one; none with a message in error.
+    virtual std::unique_ptr<PluginDriver> NewInstance(std::string& error) = 0;
+};
+
+std::unique_ptr<FormatDriver> LoadVst2Driver(const std::string& path, std::string& error);
+std::unique_ptr<FormatDriver> LoadVst3Driver(const std::string& path, std::string& error);
+
+// A format under test: its name in the test names and how to load its binary.
+struct Format {
+    std::string name;
+    std::function<std::unique_ptr<FormatDriver>(std::string& error)> load;
+};
+
+std::vector<Format> BuiltFormats();
+// Test output names a format by its name.
+void PrintTo(const Format& format, std::ostream* out);
+
+// A test run once per format, its binary loaded.
+class FormatTest : public ::testing::TestWithParam<Format> {
+protected:
+    void SetUp() override;
+    std::unique_ptr<PluginDriver> NewInstance();
+
+    std::unique_ptr<FormatDriver> format;
+};
+
+// Instantiates a suite of FormatTest cases for every built format.
+#define SONDREL_FOR_EVERY_FORMAT(suite)                                                                     \
+    INSTANTIATE_TEST_SUITE_P(Built, suite, ::testing::ValuesIn(BuiltFormats()),                            \
+                             [](const ::testing::TestParamInfo<Format>& info) { return info.param.name; })
