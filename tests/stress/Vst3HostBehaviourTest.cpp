@@ -11,8 +11,8 @@
 #include "core/FourCC.h"
 #include "plugin/SondrelParams.h"
 #include "tests/stress/HostSignals.h"
+#include "tests/support/Vst3BundleFixture.h"
 #include "tools/vst3host/ParameterChanges.h"
-#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
@@ -22,25 +22,7 @@ constexpr ParamID kParams = SondrelParams::kCount;
 constexpr ParamID kBypassId = static_cast<ParamID>(FourCC('b', 'p', 'a', 's'));
 constexpr ParamID kPresetId = static_cast<ParamID>(FourCC('p', 'r', 's', 't'));
 
-class Vst3HostBehaviour : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string error;
-        session = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
-        ASSERT_TRUE(session) << error;
-    }
-
-    std::unique_ptr<Vst3Instance> NewInstance()
-    {
-        std::string error;
-        auto instance = session.NewInstance(error);
-        EXPECT_TRUE(instance) << error;
-        return instance;
-    }
-
-    Vst3Session session;
-};
+using Vst3HostBehaviour = Vst3BundleFixture;
 
 ParamID AnyParamId(std::mt19937& random)
 {

@@ -8,32 +8,21 @@
 
 #include "adapters/vst3/abi/Vst3Units.h"
 #include "graphics/raster/PngDecoder.h"
+#include "tests/support/Vst3BundleFixture.h"
 #include "tools/vst3host/ParameterChanges.h"
-#include "tools/vst3host/Vst3Session.h"
 
 using namespace Vst3;
 using namespace Vst3Host;
 
 namespace {
-class Vst3Bundle : public ::testing::Test {
+// Each test makes the instances it needs.
+class Vst3Bundle : public Vst3BundleFixture {
 protected:
     void SetUp() override
     {
-        std::string error;
-        session = Vst3Session::Open(SONDREL_VST3_BUNDLE, error);
-        ASSERT_TRUE(session) << error;
+        Vst3BundleFixture::SetUp();
         session.instance.reset();
     }
-
-    std::unique_ptr<Vst3Instance> NewInstance()
-    {
-        std::string error;
-        auto instance = session.NewInstance(error);
-        EXPECT_TRUE(instance) << error;
-        return instance;
-    }
-
-    Vst3Session session;
 };
 } // namespace
 
