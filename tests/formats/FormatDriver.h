@@ -5,6 +5,7 @@
 // A new format joins with a driver of its own and an entry in BuiltFormats().
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,12 @@ public:
     // One block of planar stereo audio; false when the plug-in refuses it.
     virtual bool Process(double* const* inputs, double* const* outputs, int frames) = 0;
     virtual bool Process(float* const* inputs, float* const* outputs, int frames) = 0;
+    // The state a host keeps in its project, and its restore: false, with
+    // nothing changed, when the plug-in refuses the bytes.
+    virtual std::vector<uint8_t> SaveState() = 0;
+    virtual bool LoadState(const std::vector<uint8_t>& state) = 0;
+    // A parameter's value as the host reads it, 0..1.
+    virtual double Parameter(int index) = 0;
 };
 
 // A built binary, loaded once, making as many instances as a test needs.

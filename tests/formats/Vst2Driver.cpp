@@ -27,6 +27,11 @@ public:
         host->ProcessReplacing(const_cast<float**>(inputs), const_cast<float**>(outputs), frames);
         return true;
     }
+    // The current program's chunk: the values playing. (The bank chunk holds
+    // every program but not which one is current; Vst2ChunkTest covers it.)
+    std::vector<uint8_t> SaveState() override { return host->GetChunk(true); }
+    bool LoadState(const std::vector<uint8_t>& state) override { return host->SetChunk(true, state); }
+    double Parameter(int index) override { return host->GetParameter(index); }
 
 private:
     std::unique_ptr<Vst2Host> host;

@@ -34,6 +34,16 @@ public:
     {
         return Send(inputs, outputs, frames);
     }
+    std::vector<uint8_t> SaveState() override
+    {
+        std::vector<uint8_t> state;
+        return instance->SaveState(state) == kResultOk ? state : std::vector<uint8_t>();
+    }
+    bool LoadState(const std::vector<uint8_t>& state) override { return instance->LoadState(state) == kResultOk; }
+    double Parameter(int index) override
+    {
+        return instance->Controller()->getParamNormalized(static_cast<ParamID>(index));
+    }
 
 private:
     template <typename Sample>

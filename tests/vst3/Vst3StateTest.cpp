@@ -90,10 +90,8 @@ TEST_F(Vst3PluginTest, UnreadableStatesChangeNothing)
     std::vector<uint8_t> nan(kChunkSize + 4, 0);
     const double notANumber = std::numeric_limits<double>::quiet_NaN();
     std::memcpy(nan.data() + 8 * kMix, &notANumber, sizeof notANumber);
+    // Empty, short and cut streams: see tests/formats (every format).
     const std::vector<std::vector<uint8_t>> bad = {
-        {},
-        std::vector<uint8_t>(7, 0x41),
-        std::vector<uint8_t>(before.begin(), before.begin() + 100),
         std::vector<uint8_t>(kChunkSize - 1, 0xFF),
         nan,
     };
