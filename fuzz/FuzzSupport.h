@@ -94,3 +94,20 @@ void CheckRefusedOrRoundTrips(PluginBase& plugin, Baseline& baseline, const Stat
     FUZZ_CHECK(load(ChunkOf(saved.data(), saved.size())));
     FUZZ_CHECK(save() == saved);
 }
+
+// One input of a target that hands a single plug-in either a program's bytes
+// (first byte even) or a bank's (odd), the rest being the bytes, under the
+// rule above: load(plugin, bank, bytes) and save(plugin, bank).
+template <typename Plugin, typename Load, typename Save>
+int FuzzProgramOrBank(const uint8_t* data, size_t size, Load load, Save save)
+{
+    static Plugin plugin;
+    static Baseline baseline(plugin);
+    if (size < 1)
+        return 0;
+    const bool bank = data[0] & 1;
+    CheckRefusedOrRoundTrips(
+        plugin, baseline, ChunkOf(data + 1, size - 1), [&](const StateChunk& bytes) { return load(plugin, bank, bytes); },
+        [&] { return save(plugin, bank); });
+    return 0;
+}

@@ -12,18 +12,14 @@ std::vector<uint8_t> Save(Sondrel& plugin, bool bank)
     FUZZ_CHECK(bank ? plugin.WriteBankBytes(file) : plugin.WriteProgramBytes(file));
     return BytesOf(file);
 }
+
+bool Load(Sondrel& plugin, bool bank, const StateChunk& file)
+{
+    return bank ? plugin.ReadBankBytes(file) : plugin.ReadProgramBytes(file);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Sondrel plugin;
-    static Baseline baseline(plugin);
-    if (size < 1)
-        return 0;
-    const bool bank = data[0] & 1;
-    CheckRefusedOrRoundTrips(
-        plugin, baseline, ChunkOf(data + 1, size - 1),
-        [&](const StateChunk& file) { return bank ? plugin.ReadBankBytes(file) : plugin.ReadProgramBytes(file); },
-        [&] { return Save(plugin, bank); });
-    return 0;
+    return FuzzProgramOrBank<Sondrel>(data, size, Load, Save);
 }

@@ -22,18 +22,14 @@ std::vector<uint8_t> Save(Sondrel& plugin, bool bank)
     FUZZ_CHECK(bank ? plugin.SerializePresets(chunk) : plugin.SaveState(chunk));
     return BytesOf(chunk);
 }
+
+bool Load(Sondrel& plugin, bool bank, const StateChunk& chunk)
+{
+    return Restore(plugin, bank, chunk) >= 0;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static Sondrel plugin;
-    static Baseline baseline(plugin);
-    if (size < 1)
-        return 0;
-    const bool bank = data[0] & 1;
-    CheckRefusedOrRoundTrips(
-        plugin, baseline, ChunkOf(data + 1, size - 1),
-        [&](const StateChunk& chunk) { return Restore(plugin, bank, chunk) >= 0; },
-        [&] { return Save(plugin, bank); });
-    return 0;
+    return FuzzProgramOrBank<Sondrel>(data, size, Load, Save);
 }
