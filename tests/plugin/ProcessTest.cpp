@@ -22,14 +22,6 @@ Stereo Signal(double rate, std::size_t frames)
     return s;
 }
 
-ReferenceEqualiser::Values ValuesOf(const Sondrel& s)
-{
-    ReferenceEqualiser::Values v{};
-    for (int i = 0; i < 39; ++i)
-        v[static_cast<std::size_t>(i)] = s.GetParam(i)->Value();
-    return v;
-}
-
 void Start(Sondrel& s, double rate, int block)
 {
     s.SetSampleRate(rate);
@@ -67,7 +59,7 @@ bool BitIdentical(const std::vector<double>& a, const std::vector<double>& b)
 void ExpectMatchesReference(Sondrel& s, double rate, int block, const Stereo& in)
 {
     Start(s, rate, block);
-    ReferenceEqualiser ref(ValuesOf(s), rate);
+    ReferenceEqualiser ref(ReferenceEqualiser::ValuesOf(s), rate);
     const Stereo got = Process(s, in, block);
     const Stereo want = RunReference(ref, in, block);
     EXPECT_TRUE(BitIdentical(got.l, want.l)) << "block " << block;

@@ -51,14 +51,6 @@ Stereo Extremes()
     return s;
 }
 
-ReferenceEqualiser::Values ValuesOf(const Sondrel& s)
-{
-    ReferenceEqualiser::Values v{};
-    for (int i = 0; i < 39; ++i)
-        v[static_cast<std::size_t>(i)] = s.GetParam(i)->Value();
-    return v;
-}
-
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b)
 {
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
@@ -79,7 +71,7 @@ void ExpectPathMatchesModel(SimdPath path, const std::vector<Setting>& settings,
     s.SetSampleRate(kRate);
     s.SetBlockSize(block);
     s.ResetDsp();
-    ReferenceEqualiser model(ValuesOf(s), kRate);
+    ReferenceEqualiser model(ReferenceEqualiser::ValuesOf(s), kRate);
 
     Stereo got = in;
     Stereo want{std::vector<double>(in.l.size()), std::vector<double>(in.r.size())};

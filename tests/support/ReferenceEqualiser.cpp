@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/PluginBase.h"
+
 namespace {
 double Flush(double v)
 {
@@ -118,4 +120,12 @@ void ReferenceEqualiser::Process(const double* inL, const double* inR, double* o
     const double d = frames / sampleRate * 0.45;
     for (int m = 0; m < 4; ++m)
         meters[m] = std::fmin(std::fmax(peaks[m], meters[m] - d), 1.0);
+}
+
+ReferenceEqualiser::Values ReferenceEqualiser::ValuesOf(const PluginBase& plugin)
+{
+    Values values{};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = plugin.GetParam(static_cast<int>(i))->Value();
+    return values;
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+class PluginBase;
+
 // A direct, sample-by-sample model of the equaliser's sound, written from its
 // definition and kept deliberately plain (both sines every sample, scalar
 // filters, no caching). Tests compare the plug-in against it bit for bit and
@@ -10,6 +12,8 @@
 class ReferenceEqualiser {
 public:
     using Values = std::array<double, 39>;
+    // The plain values of a plug-in's parameters, for the model to play.
+    static Values ValuesOf(const PluginBase& plugin);
 
     ReferenceEqualiser(const Values& values, double sampleRate);
 
