@@ -1,7 +1,7 @@
 #include "adapters/common/EditorSession.h"
 
-#include "core/PluginBase.h"
 #include "core/EditorLink.h"
+#include "core/PluginBase.h"
 
 bool EditorOffered(const PluginBase& plugin)
 {
