@@ -7,10 +7,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -93,13 +92,33 @@ uint64_t RenderHash(RenderEngine& engine, const RenderCase& c, const std::vector
     return hash;
 }
 
-const char* const kFormats[] = {"builtin", SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE};
+// What renders: the built-in class and the built binaries.
+struct Engine {
+    const char* name;
+    const char* path; // none: the built-in class
+};
+const Engine kEngines[] = {{"builtin", nullptr}, {"vst2", SONDREL_VST2_PATH}, {"vst3", SONDREL_VST3_BUNDLE}};
 
-std::unique_ptr<RenderEngine> OpenEngine(const std::string& format, std::string& error)
+std::unique_ptr<RenderEngine> Open(const Engine& engine, std::string& error)
 {
-    if (format == "builtin")
+    if (!engine.path)
         return std::make_unique<BuiltinEngine>();
-    return OpenPluginEngine(format, error);
+    return OpenPluginEngine(engine.path, error);
+}
+
+// The first second of the built-in test signal at the rate, made once.
+const std::vector<std::vector<double>>& SignalAt(double rate)
+{
+    static std::map<double, std::vector<std::vector<double>>> signals;
+    auto found = signals.find(rate);
+    if (found == signals.end()) {
+        std::vector<double> left, right;
+        MakeTestSignal(rate, left, right);
+        left.resize(static_cast<std::size_t>(rate));
+        right.resize(static_cast<std::size_t>(rate));
+        found = signals.emplace(rate, std::vector<std::vector<double>>{left, right}).first;
+    }
+    return found->second;
 }
 
 std::string Hex(uint64_t value)
@@ -109,31 +128,26 @@ std::string Hex(uint64_t value)
     return text;
 }
 
-// One line per case, format and sample size: "case format double|float hash".
+// One line per case, engine and sample size: "case engine double|float hash".
 std::map<std::string, std::string> RenderAll()
 {
     std::map<std::string, std::string> lines;
-    for (const char* path : kFormats) {
-        const std::string format = std::string(path) == "builtin" ? "builtin"
-                                   : std::string(path) == SONDREL_VST2_PATH ? "vst2" : "vst3";
+    for (const Engine& engine : kEngines) {
         for (const RenderCase& c : Cases()) {
-            std::vector<double> left, right;
-            MakeTestSignal(c.rate, left, right);
-            left.resize(static_cast<std::size_t>(c.rate));
-            right.resize(static_cast<std::size_t>(c.rate));
-            for (const char* size : {"double", "float"}) {
+            const std::vector<std::vector<double>>& signal = SignalAt(c.rate);
+            for (const bool doubles : {true, false}) {
                 std::string error;
-                std::unique_ptr<RenderEngine> engine = OpenEngine(path, error);
-                EXPECT_TRUE(engine) << error;
-                if (!engine)
+                std::unique_ptr<RenderEngine> plugin = Open(engine, error);
+                EXPECT_TRUE(plugin) << error;
+                if (!plugin)
                     return lines;
-                EXPECT_TRUE(engine->SelectPreset(c.preset));
+                EXPECT_TRUE(plugin->SelectPreset(c.preset));
                 for (const Setting& s : c.settings)
-                    EXPECT_TRUE(engine->SetParam(s.index, s.plain)) << c.name;
-                EXPECT_TRUE(engine->Start(c.rate, c.block, c.channels));
-                const uint64_t hash = std::strcmp(size, "double") == 0 ? RenderHash<double>(*engine, c, left, right)
-                                                                       : RenderHash<float>(*engine, c, left, right);
-                lines[c.name + " " + format + " " + size] = Hex(hash);
+                    EXPECT_TRUE(plugin->SetParam(s.index, s.plain)) << c.name;
+                EXPECT_TRUE(plugin->Start(c.rate, c.block, c.channels));
+                const uint64_t hash = doubles ? RenderHash<double>(*plugin, c, signal[0], signal[1])
+                                              : RenderHash<float>(*plugin, c, signal[0], signal[1]);
+                lines[c.name + " " + engine.name + (doubles ? " double" : " float")] = Hex(hash);
             }
         }
     }
