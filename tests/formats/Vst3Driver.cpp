@@ -1,6 +1,7 @@
 // The VST3 bundle through our VST3 test host. Presets and host values travel
 // as a DAW's automation does: as parameter changes with the next block.
 #include "core/FourCC.h"
+#include "plugin/FactoryPresets.h"
 #include "tests/formats/FormatDriver.h"
 #include "tools/vst3host/ParameterChanges.h"
 #include "tools/vst3host/Vst3Session.h"
@@ -10,13 +11,12 @@ using namespace Vst3Host;
 
 namespace {
 constexpr ParamID kPresetId = static_cast<ParamID>(FourCC('p', 'r', 's', 't'));
-constexpr int kPresets = 32;
 
 class Vst3Plugin : public PluginDriver {
 public:
     explicit Vst3Plugin(std::unique_ptr<Vst3Instance> instance) : instance(std::move(instance)) {}
 
-    void SelectPreset(int index) override { pending->Add(kPresetId, 0, (index + 0.5) / kPresets); }
+    void SelectPreset(int index) override { pending->Add(kPresetId, 0, (index + 0.5) / kPresetCount); }
     void SetParameter(int index, double normalised) override
     {
         pending->Add(static_cast<ParamID>(index), 0, normalised);
