@@ -108,9 +108,6 @@ Graphics* Sondrel::Editor() const
 void Sondrel::PresetRecalled()
 {
     std::lock_guard<std::recursive_mutex> guard(Lock());
-    Graphics* editor = Editor();
-    if (!editor)
-        return;
-    for (int i = 0; i < editor->ControlCount(); ++i)
-        editor->GetControl(i)->MarkChanged(false);
+    if (Graphics* editor = Editor())
+        editor->MarkAllChanged();
 }
