@@ -50,8 +50,8 @@ public:
     // and the window follows.
     virtual void Resize(int newWidth, int newHeight);
     virtual const char* PlatformName() { return ""; }
-    // Every platform but the headless one opens windows.
-    bool OffersWindow() override;
+    // A platform's editor opens windows; one that draws only off screen says no.
+    bool OffersWindow() override { return true; }
     bool PresentArea(const PixelRect& area);
     bool PresentAreas(const std::vector<PixelRect>& areas);
 

@@ -17,6 +17,7 @@ public:
     GraphicsHeadless(PluginBase* plugin, int width, int height, int frameRate);
 
     const char* PlatformName() override { return "Headless"; }
+    bool OffersWindow() override { return false; }
 
     // The user at the editor (see HeadlessWindowHost).
     void Press(int x, int y, const MouseMods& mods) { window.Press(x, y, mods); }

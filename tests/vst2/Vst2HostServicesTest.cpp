@@ -53,7 +53,7 @@ VstIntPtr VSTCALL Callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr 
 class WindowedEditor : public GraphicsHeadless {
 public:
     using GraphicsHeadless::GraphicsHeadless;
-    const char* PlatformName() override { return "Test window"; }
+    bool OffersWindow() override { return true; }
 };
 
 VstIntPtr Request(Sondrel& plugin, VstInt32 opcode, void* ptr = nullptr)
