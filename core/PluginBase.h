@@ -108,6 +108,9 @@ public:
     bool DoesMidi() const { return doesMidi; }
     int Latency() const { return latency; }
     int TailSize() const { return tailSize; }
+    // How many samples the output goes on after the input stops, as the
+    // processing now stands.
+    virtual int TailSamples() { return TailSize(); }
     double SampleRate() const { return sampleRate; }
     void SetSampleRate(double rate) { sampleRate = rate; }
     int BlockSize() const { return blockSize; }
@@ -143,6 +146,9 @@ public:
     int UnserializeParams(const StateChunk& chunk, int startPos);
     bool SerializePresets(StateChunk& chunk);
     int UnserializePresets(const StateChunk& chunk, int startPos);
+    // Checks a preset bank at pos without applying it: the position after
+    // it, or -1 when it cannot be read whole.
+    int WalkPresetBank(const StateChunk& chunk, int pos) const;
 
     // Presets.
     int PresetCount() const { return static_cast<int>(presets.size()); }
@@ -181,7 +187,6 @@ private:
     void ApplyParamValues(const std::vector<double>& values);
     // Converts each connected output's block into the host's float buffer.
     void WriteFloatDestinations(int frames, bool adding);
-    int WalkPresetBank(const StateChunk& chunk, int pos) const;
     void ApplyPresetBank(const StateChunk& chunk, int pos);
 
     std::vector<ChannelIO> channelIO;

@@ -1,6 +1,7 @@
 #include "plugin/BandFilter.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -74,4 +75,21 @@ void BandFilter::ClearNonFiniteState()
         z1Left = z2Left = 0.0;
     if (!std::isfinite(z1Right) || !std::isfinite(z2Right))
         z1Right = z2Right = 0.0;
+}
+
+int BandFilter::RingingSamples(double floorDb) const
+{
+    // The poles are the roots of z^2 + b1 z + b2.
+    const double discriminant = b1 * b1 - 4.0 * b2;
+    double radius = 0.0;
+    if (discriminant < 0.0)
+        radius = std::sqrt(b2);
+    else
+        radius = (std::fabs(b1) + std::sqrt(discriminant)) / 2.0;
+    if (!(radius < 1.0))
+        return INT32_MAX;
+    if (radius <= 0.0)
+        return 2;
+    const double samples = std::ceil(floorDb / kDbPerDecade * std::log(10.0) / std::log(radius));
+    return samples < INT32_MAX ? static_cast<int>(samples) + 2 : INT32_MAX;
 }

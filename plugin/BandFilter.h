@@ -31,6 +31,9 @@ struct BandFilter {
 
     void DesignCoefficients();
     void SetNormalisedFrequency(double f);
+    // Samples until the band's ringing has decayed by floorDb after the input
+    // stops, from its slowest pole.
+    int RingingSamples(double floorDb) const;
     // Clears the state of a channel that no longer holds finite numbers.
     void ClearNonFiniteState();
 };

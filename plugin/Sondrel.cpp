@@ -1,5 +1,6 @@
 #include "plugin/Sondrel.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graphics/Graphics.h"
@@ -103,6 +104,20 @@ void Sondrel::ParamChanged(int index)
 Graphics* Sondrel::Editor() const
 {
     return static_cast<Graphics*>(PluginAdapter::Editor());
+}
+
+int Sondrel::TailSamples()
+{
+    constexpr double kTailFloorDb = -100.0;
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    if (bypass)
+        return 0;
+    int longest = 0;
+    for (int k = 0; k < SondrelParams::kBands; ++k) {
+        if (!bandBypass[k] && bands[k].gainDb != 0.0)
+            longest = std::max(longest, bands[k].RingingSamples(kTailFloorDb));
+    }
+    return longest;
 }
 
 void Sondrel::PresetRecalled()

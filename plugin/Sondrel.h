@@ -38,6 +38,8 @@ public:
     void ParamChanged(int index) override;
     void ProcessDouble(double** inputs, double** outputs, int frames) override;
     void PresetRecalled() override;
+    // The longest ringing of the bands that shape the sound, down to -100 dB.
+    int TailSamples() override;
 
     // The editor surface (every editor a Sondrel is given is one), or none.
     Graphics* Editor() const;
