@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "adapters/common/AudioSetup.h"
+#include "adapters/common/BankChunk.h"
 #include "adapters/common/HostParamChange.h"
 #include "adapters/common/ParamText.h"
 #include "adapters/common/StateRestore.h"
@@ -145,12 +146,11 @@ VstIntPtr Vst2Plugin::GetChunk(VstInt32 index, void* ptr)
         return 0;
     const bool bank = index == 0;
     StateChunk& chunk = bank ? bankChunk : programChunk;
-    WriteChunkHeader(chunk);
     bool saved;
     if (bank) {
-        ModifyCurrentPreset(nullptr);
-        saved = SerializePresets(chunk);
+        saved = WriteBankChunk(*this, chunk);
     } else {
+        WriteChunkHeader(chunk);
         saved = SaveState(chunk);
     }
     if (!saved || chunk.Size() <= 0)

@@ -13,9 +13,6 @@
 using namespace Vst3;
 
 namespace {
-constexpr const char* kMakerUrl = "https://www.marwick-audio.com";
-constexpr const char* kMakerEmail = "support@marwick-audio.com";
-
 PluginFactory* liveFactory = nullptr;
 
 void ForgetFactory(PluginFactory* factory)
@@ -37,8 +34,8 @@ PFactoryInfo MakeFactoryInfo()
 {
     PFactoryInfo info{};
     CopyField(info.vendor, SondrelIdentity::kMakerName, sizeof info.vendor);
-    CopyField(info.url, kMakerUrl, sizeof info.url);
-    CopyField(info.email, kMakerEmail, sizeof info.email);
+    CopyField(info.url, SondrelIdentity::kMakerUrl, sizeof info.url);
+    CopyField(info.email, SondrelIdentity::kMakerEmail, sizeof info.email);
     info.flags = PFactoryInfo::kUnicode;
     return info;
 }
