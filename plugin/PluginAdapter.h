@@ -7,6 +7,9 @@ using PluginAdapter = Vst2Plugin;
 #elif defined(SONDREL_VST3)
 #include "adapters/vst3/Vst3Plugin.h"
 using PluginAdapter = Vst3Plugin;
+#elif defined(SONDREL_CLAP)
+#include "adapters/clap/ClapPlugin.h"
+using PluginAdapter = ClapPlugin;
 #else
 #include "adapters/offline/OfflinePlugin.h"
 using PluginAdapter = OfflinePlugin;

@@ -56,6 +56,7 @@ enum clap_transport_flags : uint32_t {
     CLAP_TRANSPORT_HAS_SECONDS_TIMELINE = 4,
     CLAP_TRANSPORT_HAS_TIME_SIGNATURE = 8,
     CLAP_TRANSPORT_IS_PLAYING = 16,
+    CLAP_TRANSPORT_IS_LOOP_ACTIVE = 64,
 };
 
 static const int64_t CLAP_BEATTIME_FACTOR = int64_t(1) << 31;
