@@ -16,9 +16,14 @@ const Extension* Find(const clap_plugin* plugin, const char* id, bool (*complete
 
 std::unique_ptr<ClapInstance> ClapInstance::Create(const ClapModule& module, std::string& error)
 {
+    return Create(module.Factory(), module.Descriptor().id, error);
+}
+
+std::unique_ptr<ClapInstance> ClapInstance::Create(const clap_plugin_factory& factory, const char* id,
+                                                   std::string& error)
+{
     std::unique_ptr<ClapInstance> instance(new ClapInstance());
-    const clap_plugin_factory& factory = module.Factory();
-    instance->plugin = factory.create_plugin(&factory, instance->host.Record(), module.Descriptor().id);
+    instance->plugin = factory.create_plugin(&factory, instance->host.Record(), id);
     if (!instance->plugin)
         return error = "the factory made no instance", nullptr;
     if (!instance->plugin->init(instance->plugin))

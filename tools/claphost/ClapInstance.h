@@ -37,6 +37,8 @@ struct ClapExtensions {
 class ClapInstance {
 public:
     static std::unique_ptr<ClapInstance> Create(const ClapModule& module, std::string& error);
+    // From a factory linked in, for tests of the adapter in-process.
+    static std::unique_ptr<ClapInstance> Create(const clap_plugin_factory& factory, const char* id, std::string& error);
     ~ClapInstance();
     ClapInstance(const ClapInstance&) = delete;
     ClapInstance& operator=(const ClapInstance&) = delete;
