@@ -82,10 +82,4 @@ int ClapOutputEvents::Count(uint16_t type) const
     return static_cast<int>(std::count_if(events.begin(), events.end(), [type](const Event& e) { return e.type == type; }));
 }
 
-void ClapOutputEvents::Clear()
-{
-    std::lock_guard<std::mutex> guard(lock);
-    events.clear();
-}
-
 } // namespace ClapHost

@@ -20,7 +20,6 @@ public:
     // An event as given, its header's size bytes copied.
     void Add(const clap_event_header& event);
     void Clear() { events.clear(); }
-    bool Empty() const { return events.empty(); }
     const clap_input_events* Record() const { return &record; }
 
 private:
@@ -50,7 +49,6 @@ public:
     const clap_output_events* Record() const { return &record; }
     std::vector<Event> Events() const;
     int Count(uint16_t type) const;
-    void Clear();
 
 private:
     static bool CLAP_ABI TryPush(const clap_output_events* list, const clap_event_header* event);

@@ -67,19 +67,6 @@ bool CLAP_ABI ClapHostContext::IsAudioThread(const clap_host*)
     return audioDepth > 0;
 }
 
-void CLAP_ABI ClapHostContext::Log(const clap_host* host, int32_t severity, const char* message)
-{
-    ClapHostContext& self = Of(host);
-    std::lock_guard<std::mutex> guard(self.logLock);
-    self.log.push_back(std::to_string(severity) + " " + (message ? message : ""));
-}
-
-std::vector<std::string> ClapHostContext::LogMessages() const
-{
-    std::lock_guard<std::mutex> guard(logLock);
-    return log;
-}
-
 bool CLAP_ABI ClapHostContext::RequestResize(const clap_host* host, uint32_t width, uint32_t height)
 {
     ClapHostContext& self = Of(host);
@@ -90,7 +77,7 @@ bool CLAP_ABI ClapHostContext::RequestResize(const clap_host* host, uint32_t wid
 const void* CLAP_ABI ClapHostContext::Extension(const clap_host*, const char* id)
 {
     static const clap_host_thread_check threadCheck = {IsMainThread, IsAudioThread};
-    static const clap_host_log log = {Log};
+    static const clap_host_log log = {[](const clap_host* host, int32_t, const char*) { Of(host).Add(Request::kLog); }};
     static const clap_host_params params = {CountedWith<Request::kRescanParams, uint32_t>,
                                             [](const clap_host* host, clap_id, uint32_t) { Of(host).Add(Request::kClearParam); },
                                             Counted<Request::kFlush>};

@@ -3,10 +3,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
-#include <mutex>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "adapters/clap/abi/ClapCore.h"
 #include "tools/claphost/ClapHostLoop.h"
@@ -16,8 +13,8 @@ namespace ClapHost {
 // The host record a plug-in instance is made with, alive until after the
 // instance is destroyed, and the host extensions it serves: thread-check,
 // log, params, state, latency, tail, gui, audio-ports, audio-ports-config
-// and (on the loop) timer-support and posix-fd-support. Requests only count
-// up, from any thread; the host acts on them between calls.
+// and (on the loop) timer-support and posix-fd-support. Requests and log
+// messages only count up, from any thread; the host acts on them between calls.
 class ClapHostContext {
 public:
     enum class Request {
@@ -33,6 +30,7 @@ public:
         kRescanPorts,
         kRescanPortsConfig,
         kResize,
+        kLog,
         kCount
     };
 
@@ -43,7 +41,6 @@ public:
     const clap_host* Record() const { return &record; }
     ClapHostLoop& Loop() { return loop; }
     int Count(Request request) const { return counts[static_cast<std::size_t>(request)]; }
-    std::vector<std::string> LogMessages() const;
     // The editor's window answers its size requests; none refuses them.
     void SetResizeHandler(std::function<bool(uint32_t, uint32_t)> handler) { resize = std::move(handler); }
 
@@ -59,7 +56,6 @@ private:
     static const void* CLAP_ABI Extension(const clap_host* host, const char* id);
     static bool CLAP_ABI IsMainThread(const clap_host* host);
     static bool CLAP_ABI IsAudioThread(const clap_host* host);
-    static void CLAP_ABI Log(const clap_host* host, int32_t severity, const char* message);
     static bool CLAP_ABI RequestResize(const clap_host* host, uint32_t width, uint32_t height);
     template <Request request>
     static void CLAP_ABI Counted(const clap_host* host);
@@ -72,8 +68,6 @@ private:
     ClapHostLoop loop;
     std::thread::id mainThread = std::this_thread::get_id();
     std::array<std::atomic<int>, static_cast<std::size_t>(Request::kCount)> counts{};
-    mutable std::mutex logLock;
-    std::vector<std::string> log;
     std::function<bool(uint32_t, uint32_t)> resize;
 };
 

@@ -61,7 +61,7 @@ ClapInstance::~ClapInstance()
     if (!plugin)
         return;
     if (initialised)
-        Stop();
+        Deactivate();
     plugin->destroy(plugin);
 }
 
@@ -102,20 +102,15 @@ void ClapInstance::StopProcessing()
     processing = false;
 }
 
-bool ClapInstance::Start(double sampleRate, uint32_t maxFrames, int channelCount, uint32_t minFrames)
+bool ClapInstance::Start(double sampleRate, uint32_t maxFrames, int channelCount)
 {
-    Stop();
+    Deactivate();
     if (channelCount != 1 && channelCount != 2)
         return false;
     if (!SelectPorts(channelCount == 1 ? 1 : 0))
         return false;
     channels = channelCount;
-    return Activate(sampleRate, minFrames, maxFrames) && StartProcessing();
-}
-
-void ClapInstance::Stop()
-{
-    Deactivate();
+    return Activate(sampleRate, 1, maxFrames) && StartProcessing();
 }
 
 template <typename Sample>
@@ -183,12 +178,6 @@ double ClapInstance::Value(clap_id id) const
 {
     double value = 0.0;
     return extensions.params && extensions.params->get_value(plugin, id, &value) ? value : 0.0;
-}
-
-std::string ClapInstance::ValueText(clap_id id, double value) const
-{
-    char text[256] = {};
-    return extensions.params && extensions.params->value_to_text(plugin, id, value, text, sizeof text) ? text : "";
 }
 
 bool ClapInstance::SaveState(std::vector<uint8_t>& bytes, uint64_t piece)

@@ -47,13 +47,13 @@ public:
     const ClapExtensions& Extensions() const { return extensions; }
     ClapHostContext& Host() { return host; }
 
-    // Inactive: the main ports for 1 or 2 channels (the mono or the stereo
-    // configuration), then activate and start_processing.
-    bool Start(double sampleRate, uint32_t maxFrames, int channels = 2, uint32_t minFrames = 1);
-    // stop_processing and deactivate, where started.
-    void Stop();
+    // Deactivated, the main ports set for 1 or 2 channels (the mono or the
+    // stereo configuration), then activate for blocks of 1 to maxFrames and
+    // start_processing.
+    bool Start(double sampleRate, uint32_t maxFrames, int channels = 2);
     bool Active() const { return active; }
     bool Activate(double sampleRate, uint32_t minFrames, uint32_t maxFrames);
+    // stop_processing and deactivate, where started.
     void Deactivate();
     bool StartProcessing();
     void StopProcessing();
@@ -74,7 +74,6 @@ public:
     uint32_t ParamCount() const;
     bool ParamInfo(uint32_t index, clap_param_info& info) const;
     double Value(clap_id id) const;
-    std::string ValueText(clap_id id, double value) const;
 
     // State through streams moving at most piece bytes a call.
     bool SaveState(std::vector<uint8_t>& bytes, uint64_t piece = std::numeric_limits<uint64_t>::max());
