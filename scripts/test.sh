@@ -23,7 +23,7 @@ cmake --build --preset linux-fuzz -j"$jobs"
 # and through the built binaries with the editor in a real window.
 cmake --preset linux-tsan >/dev/null
 cmake --build --preset linux-tsan -j"$jobs"
-for stress in stress/vst2_stress_tests stress/vst3_stress_tests x11/window_stress_tests; do
+for stress in stress/vst2_stress_tests stress/vst3_stress_tests stress/clap_stress_tests x11/window_stress_tests; do
   TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/$stress"
 done
 
