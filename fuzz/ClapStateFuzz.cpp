@@ -92,15 +92,17 @@ void TextToValue(ClapInstance& instance, int pick, const uint8_t* data, size_t s
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     ClapInstance& instance = Instance();
-    static const std::vector<uint8_t> baseline = Observed(instance);
-    static const std::vector<uint8_t> baselineState(baseline.begin(),
-                                                    baseline.end() - instance.ParamCount() * sizeof(double));
+    static const std::vector<uint8_t> baseline = [&] {
+        std::vector<uint8_t> state;
+        FUZZ_CHECK(instance.SaveState(state));
+        return state;
+    }();
     if (size < 2)
         return 0;
     const uint64_t piece = data[0] >> 1 ? data[0] >> 1 : std::numeric_limits<uint64_t>::max();
     if (data[0] & 1)
         TextToValue(instance, data[1], data + 2, size - 2);
     else
-        LoadState(instance, baselineState, piece, data + 1, size - 1);
+        LoadState(instance, baseline, piece, data + 1, size - 1);
     return 0;
 }
