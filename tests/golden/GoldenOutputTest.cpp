@@ -166,7 +166,8 @@ std::map<std::string, std::string> ReadLines(const std::string& path)
     return lines;
 }
 
-const char* const kStateFiles[] = {"vst2-program.chunk", "vst2-bank.chunk", "vst3.state", "program.fxp", "bank.fxb"};
+const char* const kStateFiles[] = {"vst2-program.chunk", "vst2-bank.chunk", "vst3.state", "clap.state",
+                                   "program.fxp", "bank.fxb"};
 
 bool MakeFolder(const std::string& path)
 {
@@ -220,8 +221,9 @@ TEST(GoldenOutput, SavedStateMatchesTheRecordedBytes)
     const std::string made = root + "/made", resaved = root + "/resaved";
     ASSERT_TRUE(MakeFolder(made) && MakeFolder(resaved));
     std::string error;
-    ASSERT_TRUE(MakeStates(made, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, error)) << error;
-    ASSERT_TRUE(ResaveStates(made, resaved, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, error)) << error;
+    ASSERT_TRUE(MakeStates(made, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, SONDREL_CLAP_PATH, error)) << error;
+    ASSERT_TRUE(ResaveStates(made, resaved, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, SONDREL_CLAP_PATH, error))
+        << error;
     if (WriteFolder())
         GTEST_SKIP() << "recorded the state files into " << root;
     for (const char* folder : {"/made/", "/resaved/"})

@@ -180,6 +180,15 @@ double ClapInstance::Value(clap_id id) const
     return extensions.params && extensions.params->get_value(plugin, id, &value) ? value : 0.0;
 }
 
+std::string ClapInstance::ValueText(clap_id id, double value) const
+{
+    char text[256] = {};
+    if (!extensions.params || !extensions.params->value_to_text(plugin, id, value, text, sizeof text))
+        return "";
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
 bool ClapInstance::SaveState(std::vector<uint8_t>& bytes, uint64_t piece)
 {
     ClapOutStream stream(piece);

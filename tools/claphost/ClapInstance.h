@@ -74,6 +74,8 @@ public:
     uint32_t ParamCount() const;
     bool ParamInfo(uint32_t index, clap_param_info& info) const;
     double Value(clap_id id) const;
+    // The plug-in's display text of a plain value, or none.
+    std::string ValueText(clap_id id, double value) const;
 
     // State through streams moving at most piece bytes a call.
     bool SaveState(std::vector<uint8_t>& bytes, uint64_t piece = std::numeric_limits<uint64_t>::max());

@@ -12,10 +12,8 @@ std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::str
         trimmed.pop_back();
     if (EndsWith(trimmed, ".vst3"))
         return OpenVst3Engine(trimmed, error);
-#if defined(SONDREL_CLAP_ENGINE)
     if (EndsWith(trimmed, ".clap"))
         return OpenClapEngine(trimmed, error);
-#endif
     if (EndsWith(trimmed, ".so") || EndsWith(trimmed, ".dll"))
         return OpenVst2Engine(trimmed, error);
     error = "cannot tell the plug-in format of " + path + ": expected a VST 2.4 .so or .dll, a .vst3 bundle or a .clap module";
