@@ -12,6 +12,7 @@
 #include "plugin/FactoryPresets.h"
 #include "plugin/SondrelParams.h"
 #include "tests/stress/HeadlessEditing.h"
+#include "tests/stress/ClapAudioBlock.h"
 #include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/support/TempDir.h"
@@ -46,15 +47,7 @@ TEST(ClapStress, AudioHostStateAndEditorThreadsShareOneInstance)
 
     StereoBlock<float> audio(kBlock);
     RunSideBySide(std::chrono::milliseconds(1500), {
-        [&](std::mt19937& random) {
-            const clap_id id = static_cast<clap_id>(random() % kParams);
-            clap_param_info info{};
-            instance->ParamInfo(id, info);
-            instance->Pending().AddValue(id, std::uniform_real_distribution<double>(info.min_value, info.max_value)(random),
-                                         static_cast<uint32_t>(random() % kBlock));
-            instance->Process(audio.inputs, audio.outputs, kBlock);
-            audio.Check();
-        },
+        [&](std::mt19937& random) { ProcessWithRandomEvent(*instance, audio, kParams, kBlock, random); },
         [&](std::mt19937& random) {
             char text[64];
             double value = 0.0;

@@ -9,6 +9,7 @@
 
 #include "plugin/FactoryPresets.h"
 #include "plugin/SondrelParams.h"
+#include "tests/stress/ClapAudioBlock.h"
 #include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/x11/X11EditorTest.h"
@@ -181,13 +182,7 @@ TEST_F(WindowStressTest, ClapAudioHostStateAndWindowThreadsShareOneInstance)
     StereoBlock<double> audio(kBlock);
     RunSideBySide(kDuration, {
         [&](std::mt19937& random) {
-            const clap_id id = static_cast<clap_id>(random() % kParams);
-            clap_param_info info{};
-            instance->ParamInfo(id, info);
-            instance->Pending().AddValue(id, std::uniform_real_distribution<double>(info.min_value, info.max_value)(random),
-                                         static_cast<uint32_t>(random() % kBlock));
-            instance->Process(audio.inputs, audio.outputs, kBlock);
-            audio.Check();
+            ProcessWithRandomEvent(*instance, audio, static_cast<clap_id>(kParams), kBlock, random);
         },
         [&](std::mt19937& random) {
             char text[64];
