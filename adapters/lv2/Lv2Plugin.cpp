@@ -1,0 +1,179 @@
+// The instance as an LV2 host drives it: features read at instantiation,
+// ports connected, and each run's port values and audio.
+#include "adapters/lv2/Lv2Plugin.h"
+
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include <lv2/atom/atom.h>
+#include <lv2/buf-size/buf-size.h>
+#include <lv2/options/options.h>
+
+#include "adapters/common/AudioSetup.h"
+#include "adapters/common/BlockSplit.h"
+#include "adapters/common/HostParamChange.h"
+#include "core/Param.h"
+
+namespace {
+// The longest piece processed at once when the host does not say how long
+// its runs are; longer runs are processed in pieces.
+constexpr int kDefaultBlockSize = 4096;
+constexpr BlockSizeRange kBlockSizes = {1, 1 << 20};
+
+const void* FindFeature(const LV2_Feature* const* features, const char* uri)
+{
+    for (; features && *features; ++features) {
+        if ((*features)->URI && std::strcmp((*features)->URI, uri) == 0)
+            return (*features)->data;
+    }
+    return nullptr;
+}
+
+// The longest run the host announces through its options, or the default.
+int AnnouncedBlockSize(const LV2_Feature* const* features, LV2_URID_Map& map)
+{
+    const auto* options = static_cast<const LV2_Options_Option*>(FindFeature(features, LV2_OPTIONS__options));
+    const LV2_URID intType = map.map(map.handle, LV2_ATOM__Int);
+    const LV2_URID longest = map.map(map.handle, LV2_BUF_SIZE__maxBlockLength);
+    for (; options && options->key != 0; ++options) {
+        if (options->key == longest && options->type == intType && options->size == sizeof(int32_t) && options->value) {
+            const int32_t frames = *static_cast<const int32_t*>(options->value);
+            if (UsableBlockSize(frames, kBlockSizes))
+                return frames;
+        }
+    }
+    return kDefaultBlockSize;
+}
+
+// A port's value as the parameter's plain value: a switch is on above 0,
+// other stepped parameters take the nearest whole number.
+double PlainOfPort(const Param& param, float value)
+{
+    switch (param.Type()) {
+    case ParamType::Double:
+        return value;
+    case ParamType::Bool:
+        return value > 0.0f ? 1.0 : 0.0;
+    default:
+        return std::round(value);
+    }
+}
+} // namespace
+
+Lv2Plugin::Lv2Plugin(const PluginConfig& config, const HostContext& host)
+    : PluginBase(ForApiKind(config, kApiKindHostSizedWindow)), channels(host.channels)
+{
+    auto* map = static_cast<LV2_URID_Map*>(const_cast<void*>(FindFeature(host.features, LV2_URID__map)));
+    SetInputConnections(0, InputCount(), false);
+    SetOutputConnections(0, OutputCount(), false);
+    SetInputConnections(0, channels, true);
+    SetOutputConnections(0, channels, true);
+    pieces.Resize(InputCount() + OutputCount());
+    if (!map || !UsableSampleRate(host.sampleRate))
+        return;
+    stateKey = map->map(map->handle, Lv2Layout::kStateKey);
+    presetKey = map->map(map->handle, Lv2Layout::kPresetKey);
+    chunkType = map->map(map->handle, LV2_ATOM__Chunk);
+    intType = map->map(map->handle, LV2_ATOM__Int);
+    SetSampleRate(host.sampleRate);
+    try {
+        SetBlockSize(AnnouncedBlockSize(host.features, *map));
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    usable = true;
+}
+
+void Lv2Plugin::ConnectPort(uint32_t port, void* data)
+{
+    const int index = static_cast<int>(port);
+    if (index < SondrelParams::kCount)
+        controls[static_cast<std::size_t>(index)] = static_cast<const float*>(data);
+    else if (index == Lv2Layout::kEnabledPort)
+        enabled = static_cast<const float*>(data);
+    else if (index < Lv2Layout::kFirstAudioPort)
+        meters[static_cast<std::size_t>(index - Lv2Layout::kFirstMeterPort)] = static_cast<float*>(data);
+    else if (index < Lv2Layout::AudioOutputPort(0, channels))
+        inputs[static_cast<std::size_t>(index - Lv2Layout::AudioInputPort(0))] = static_cast<const float*>(data);
+    else if (index < Lv2Layout::PortCount(channels))
+        outputs[static_cast<std::size_t>(index - Lv2Layout::AudioOutputPort(0, channels))] = static_cast<float*>(data);
+}
+
+void Lv2Plugin::Activate()
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    ResetDsp();
+}
+
+void Lv2Plugin::Run(uint32_t frames)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    ApplyChangedPorts();
+    for (int c = 0; c < channels; ++c) {
+        if (!inputs[static_cast<std::size_t>(c)] || !outputs[static_cast<std::size_t>(c)])
+            return;
+    }
+    SplitBlock(static_cast<int>(std::min<uint32_t>(frames, INT32_MAX)), BlockSize(), [this](int offset, int length) {
+        RunAudio(offset, length);
+        return true;
+    });
+}
+
+// A port changed since its value was last taken is a host parameter change,
+// unless it shows the value the parameter has already: a port holds a float,
+// and a preset or state restored may have given the parameter more digits.
+void Lv2Plugin::ApplyChangedPorts()
+{
+    if (!portsTaken)
+        TakePortValues();
+    for (int i = 0; i < SondrelParams::kCount; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        if (!controls[at] || *controls[at] == taken[at])
+            continue;
+        const float value = *controls[at];
+        taken[at] = value;
+        const Param& param = *GetParam(i);
+        if (std::isfinite(value) && value != static_cast<float>(param.Value()))
+            ApplyHostValue(*this, i, PlainOfPort(param, value), HostValue::Plain);
+    }
+}
+
+// What the ports show now counts as taken: the values of the parameters
+// stand until a port changes.
+void Lv2Plugin::TakePortValues()
+{
+    for (int i = 0; i < SondrelParams::kCount; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        taken[at] = controls[at] ? *controls[at] : static_cast<float>(GetParam(i)->Value());
+    }
+    portsTaken = true;
+}
+
+// The host's bypass makes the piece a plain copy of the input.
+void Lv2Plugin::RunAudio(int offset, int frames)
+{
+    float* in[2] = {const_cast<float*>(inputs[0]), const_cast<float*>(inputs[1])};
+    pieces.Point(in, 0, channels, offset);
+    AttachHostInputs(*this, pieces.From(0), frames);
+    pieces.Point(outputs.data(), InputCount(), channels, offset);
+    AttachOutputs(0, channels, pieces.From(InputCount()));
+    if (enabled && *enabled <= 0.0f)
+        PassThrough(frames);
+    else
+        RunAttached<float>(*this, frames);
+}
+
+void Lv2Plugin::HostTimeSignature(int* numerator, int* denominator)
+{
+    if (numerator)
+        *numerator = 0;
+    if (denominator)
+        *denominator = 0;
+}
+
+void Lv2Plugin::HostTimeInfo(TransportInfo* info)
+{
+    if (info)
+        *info = TransportInfo{};
+}
