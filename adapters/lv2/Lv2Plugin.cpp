@@ -20,6 +20,9 @@ namespace {
 // its runs are; longer runs are processed in pieces.
 constexpr int kDefaultBlockSize = 4096;
 constexpr BlockSizeRange kBlockSizes = {1, 1 << 20};
+// How far from a parameter's value a port may be and still show it: a few
+// of a float's last digits.
+constexpr double kPortPrecision = 1e-6;
 
 const void* FindFeature(const LV2_Feature* const* features, const char* uri)
 {
@@ -44,6 +47,12 @@ int AnnouncedBlockSize(const LV2_Feature* const* features, LV2_URID_Map& map)
         }
     }
     return kDefaultBlockSize;
+}
+
+// Whether a port's value is the plain value as a host keeps it.
+bool Shows(float port, double plain)
+{
+    return std::fabs(port - plain) <= kPortPrecision * std::fmax(1.0, std::fabs(plain));
 }
 
 // A port's value as the parameter's plain value: a switch is on above 0,
@@ -122,7 +131,9 @@ void Lv2Plugin::Run(uint32_t frames)
 
 // A port changed since its value was last taken is a host parameter change,
 // unless it shows the value the parameter has already: a port holds a float,
-// and a preset or state restored may have given the parameter more digits.
+// a preset or state restored may have given the parameter more digits, and
+// hosts keep the port values in their projects with fewer (lilv with eight
+// decimals).
 void Lv2Plugin::ApplyChangedPorts()
 {
     if (!portsTaken)
@@ -134,7 +145,7 @@ void Lv2Plugin::ApplyChangedPorts()
         const float value = *controls[at];
         taken[at] = value;
         const Param& param = *GetParam(i);
-        if (std::isfinite(value) && value != static_cast<float>(param.Value()))
+        if (std::isfinite(value) && !Shows(value, param.Value()))
             ApplyHostValue(*this, i, PlainOfPort(param, value), HostValue::Plain);
     }
 }

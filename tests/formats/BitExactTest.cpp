@@ -1,6 +1,6 @@
-// Every built binary's 64- and 32-bit processing against the sample-by-sample
-// model, bit for bit, on whichever processing path it picked for this
-// processor.
+// Every built binary's 32-bit processing, and its 64-bit processing where the
+// format carries 64-bit samples, against the sample-by-sample model, bit for
+// bit, on whichever processing path it picked for this processor.
 #include "plugin/SondrelParams.h"
 #include "tests/formats/FormatDriver.h"
 #include "tests/support/ModelRender.h"
@@ -48,13 +48,16 @@ TEST_P(BitExact, SixtyFourAndThirtyTwoBitProcessingMatchTheModel)
     for (const auto& settings : cases) {
         for (int block : {1, 7, 64, 441, 4096}) {
             const StereoSamples want = RenderModel(kGuitar, settings, signal, block);
-            const auto doubles = Render<double>(*NewInstance(), settings, signal, block);
             const auto floats = Render<float>(*NewInstance(), settings, signal, block);
             for (std::size_t c = 0; c < 2; ++c) {
                 const std::vector<float> wantFloats(want[c].begin(), want[c].end());
-                EXPECT_TRUE(SameBits(doubles[c], want[c])) << "64-bit, block " << block << ", channel " << c;
                 EXPECT_TRUE(SameBits(floats[c], wantFloats)) << "32-bit, block " << block << ", channel " << c;
             }
+            if (!GetParam().samples64)
+                continue;
+            const auto doubles = Render<double>(*NewInstance(), settings, signal, block);
+            for (std::size_t c = 0; c < 2; ++c)
+                EXPECT_TRUE(SameBits(doubles[c], want[c])) << "64-bit, block " << block << ", channel " << c;
         }
     }
 }
