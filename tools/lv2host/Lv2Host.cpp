@@ -243,3 +243,57 @@ bool Lv2Instance::LoadState(const std::string& text)
     lilv_state_free(state);
     return whole;
 }
+
+namespace {
+// The one property a save or restore through the state interface deals in.
+struct Property {
+    LV2_URID key;
+    LV2_URID type;
+    std::vector<uint8_t>* value;
+};
+
+LV2_State_Status StoreProperty(LV2_State_Handle handle, uint32_t key, const void* value, size_t size, uint32_t,
+                               uint32_t)
+{
+    auto& property = *static_cast<Property*>(handle);
+    if (key != property.key)
+        return LV2_STATE_ERR_NO_PROPERTY;
+    const auto* bytes = static_cast<const uint8_t*>(value);
+    property.value->assign(bytes, bytes + size);
+    return LV2_STATE_SUCCESS;
+}
+
+const void* RetrieveProperty(LV2_State_Handle handle, uint32_t key, size_t* size, uint32_t* type, uint32_t* flags)
+{
+    auto& property = *static_cast<Property*>(handle);
+    if (key != property.key)
+        return nullptr;
+    *size = property.value->size();
+    *type = property.type;
+    *flags = LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE;
+    return property.value->data();
+}
+
+const LV2_State_Interface* StateInterface(LilvInstance* instance)
+{
+    return static_cast<const LV2_State_Interface*>(lilv_instance_get_extension_data(instance, LV2_STATE__interface));
+}
+} // namespace
+
+bool Lv2Instance::SavedProperty(const char* key, std::vector<uint8_t>& value)
+{
+    const LV2_State_Interface* state = StateInterface(instance);
+    value.clear();
+    Property property{bundle.Map().Map(key), 0, &value};
+    return state && state->save(lilv_instance_get_handle(instance), StoreProperty, &property, 0, features) ==
+                        LV2_STATE_SUCCESS;
+}
+
+int Lv2Instance::RestoreProperty(const char* key, const char* type, const std::vector<uint8_t>& value)
+{
+    const LV2_State_Interface* state = StateInterface(instance);
+    std::vector<uint8_t> copy = value;
+    Property property{bundle.Map().Map(key), bundle.Map().Map(type), &copy};
+    return state ? state->restore(lilv_instance_get_handle(instance), RetrieveProperty, &property, 0, features)
+                 : LV2_STATE_ERR_NO_FEATURE;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,12 @@ public:
     bool LoadPreset(const std::string& uri);
     std::string SaveState();
     bool LoadState(const std::string& text);
+
+    // One property of the plug-in's state, through its state interface
+    // directly: what its save stores under key, and its restore from the
+    // value given for key, the status it answers (an LV2_State_Status).
+    bool SavedProperty(const char* key, std::vector<uint8_t>& value);
+    int RestoreProperty(const char* key, const char* type, const std::vector<uint8_t>& value);
 
 private:
     Lv2Instance(Lv2Bundle& bundle, const LilvPlugin* plugin, double rate, int maxBlock);
