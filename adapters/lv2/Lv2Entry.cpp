@@ -56,13 +56,13 @@ void Cleanup(LV2_Handle handle)
 LV2_State_Status Save(LV2_Handle handle, LV2_State_Store_Function store, LV2_State_Handle state, uint32_t,
                       const LV2_Feature* const*)
 {
-    return Instance(handle).SaveState(store, state);
+    return Instance(handle).SaveHostState(store, state);
 }
 
 LV2_State_Status Restore(LV2_Handle handle, LV2_State_Retrieve_Function retrieve, LV2_State_Handle state, uint32_t,
                          const LV2_Feature* const*)
 {
-    return Instance(handle).RestoreState(retrieve, state);
+    return Instance(handle).RestoreHostState(retrieve, state);
 }
 
 const LV2_State_Interface kState = {Save, Restore};
@@ -78,7 +78,7 @@ const LV2_Descriptor kDescriptors[] = {
 };
 } // namespace
 
-extern "C" LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index)
+LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index)
 {
     return index < std::size(kDescriptors) ? &kDescriptors[index] : nullptr;
 }

@@ -20,8 +20,8 @@ namespace {
 // its runs are; longer runs are processed in pieces.
 constexpr int kDefaultBlockSize = 4096;
 constexpr BlockSizeRange kBlockSizes = {1, 1 << 20};
-// How far from a parameter's value a port may be and still show it: a few
-// of a float's last digits.
+// How far from a value a port may be and still show it: a few of a float's
+// last digits.
 constexpr double kPortPrecision = 1e-6;
 
 const void* FindFeature(const LV2_Feature* const* features, const char* uri)
@@ -49,10 +49,10 @@ int AnnouncedBlockSize(const LV2_Feature* const* features, LV2_URID_Map& map)
     return kDefaultBlockSize;
 }
 
-// Whether a port's value is the plain value as a host keeps it.
-bool Shows(float port, double plain)
+// Whether a port's value is the value as a host keeps it.
+bool Shows(float port, double value)
 {
-    return std::fabs(port - plain) <= kPortPrecision * std::fmax(1.0, std::fabs(plain));
+    return std::fabs(port - value) <= kPortPrecision * std::fmax(1.0, std::fabs(value));
 }
 
 // A port's value as the parameter's plain value: a switch is on above 0,
@@ -130,17 +130,19 @@ void Lv2Plugin::Run(uint32_t frames)
 }
 
 // A port changed since its value was last taken is a host parameter change,
-// unless it shows the value the parameter has already: a port holds a float,
-// a preset or state restored may have given the parameter more digits, and
-// hosts keep the port values in their projects with fewer (lilv with eight
-// decimals).
+// unless it shows the value the parameter has already. Both are compared to
+// a float's precision: a port holds a float, a preset or state restored may
+// have given the parameter more digits, and hosts keep the port values in
+// their projects with fewer (lilv with eight decimals), so a port written
+// back from a project has not changed. A slow movement still arrives once it
+// adds up to more.
 void Lv2Plugin::ApplyChangedPorts()
 {
     if (!portsTaken)
         TakePortValues();
     for (int i = 0; i < SondrelParams::kCount; ++i) {
         const std::size_t at = static_cast<std::size_t>(i);
-        if (!controls[at] || *controls[at] == taken[at])
+        if (!controls[at] || Shows(*controls[at], taken[at]))
             continue;
         const float value = *controls[at];
         taken[at] = value;

@@ -38,8 +38,8 @@ public:
     // Where the host reads a meter level (kMeterCount of them), or none.
     float* MeterPort(int meter) const { return meters[static_cast<std::size_t>(meter)]; }
 
-    LV2_State_Status SaveState(LV2_State_Store_Function store, LV2_State_Handle handle);
-    LV2_State_Status RestoreState(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
+    LV2_State_Status SaveHostState(LV2_State_Store_Function store, LV2_State_Handle handle);
+    LV2_State_Status RestoreHostState(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
 
     // What the plug-in base asks of its host. LV2 gives a plug-in no way to
     // tell its host about edits or transport, so these do nothing.

@@ -18,7 +18,7 @@ namespace {
 constexpr size_t kLongestState = 1 << 24;
 } // namespace
 
-LV2_State_Status Lv2Plugin::SaveState(LV2_State_Store_Function store, LV2_State_Handle handle)
+LV2_State_Status Lv2Plugin::SaveHostState(LV2_State_Store_Function store, LV2_State_Handle handle)
 {
     StateChunk chunk;
     if (!store || !WriteSessionState(*this, chunk))
@@ -27,7 +27,7 @@ LV2_State_Status Lv2Plugin::SaveState(LV2_State_Store_Function store, LV2_State_
                  LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE);
 }
 
-LV2_State_Status Lv2Plugin::RestoreState(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle)
+LV2_State_Status Lv2Plugin::RestoreHostState(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle)
 {
     if (!retrieve)
         return LV2_STATE_ERR_UNKNOWN;

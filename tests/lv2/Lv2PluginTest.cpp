@@ -64,7 +64,8 @@ TEST_F(Lv2BundleTest, HostBypassCopiesTheInputAndTheMetersFollowTheSignal)
 }
 
 // A host that restores the state and leaves its ports as they were: the
-// restored values stand until it changes a port.
+// restored values stand until it changes a port, also when the project it
+// then saves, with those ports' values cut to eight decimals, is loaded.
 TEST_F(Lv2BundleTest, RestoredStateStandsUntilAPortChanges)
 {
     auto saved = Open(Lv2Layout::kStereoUri), fresh = Open(Lv2Layout::kStereoUri);
@@ -73,7 +74,13 @@ TEST_F(Lv2BundleTest, RestoredStateStandsUntilAPortChanges)
     saved->Control(kFrequency + 2) = 1234.5f;
     Lv2Audio(2, 64, 0.0f).Run(*saved);
     const std::vector<uint8_t> state = Chunk(*saved);
+    fresh->Control(kOutputGain) = 0.0012345678f;
+    Lv2Audio(2, 64, 0.0f).Run(*fresh);
     ASSERT_EQ(fresh->RestoreProperty(Lv2Layout::kStateKey, LV2_ATOM__Chunk, state), LV2_STATE_SUCCESS);
+    Lv2Audio(2, 64, 0.0f).Run(*fresh);
+    EXPECT_EQ(Chunk(*fresh), state);
+    const std::string project = fresh->SaveState();
+    ASSERT_TRUE(fresh->LoadState(project));
     Lv2Audio(2, 64, 0.0f).Run(*fresh);
     EXPECT_EQ(Chunk(*fresh), state);
     fresh->Control(kMix) = 80.0f;
@@ -112,4 +119,22 @@ TEST_F(Lv2BundleTest, DamagedStateIsRefusedAndChangesNothing)
         Lv2Audio(2, 64, 0.0f).Run(*instance);
         EXPECT_EQ(Chunk(*instance), state) << d.key << " " << d.value.size();
     }
+}
+
+// A project's state must name the plug-in it is of: one of the other
+// plug-in, or of none (lilv's writer would fail on it), is refused.
+TEST_F(Lv2BundleTest, ProjectStateOfAnotherPluginOrNoneIsRefused)
+{
+    auto instance = Open(Lv2Layout::kStereoUri);
+    ASSERT_TRUE(instance);
+    const std::string state = instance->SaveState();
+    const std::string owner = std::string("<") + Lv2Layout::kStereoUri + ">";
+    const std::size_t at = state.find("lv2:appliesTo " + owner);
+    ASSERT_NE(at, std::string::npos) << state;
+    std::string other = state, none = state;
+    other.replace(state.find(owner, at), owner.size(), std::string("<") + Lv2Layout::kMonoUri + ">");
+    none.replace(at, 3, "lvX");
+    EXPECT_FALSE(instance->LoadState(other));
+    EXPECT_FALSE(instance->LoadState(none));
+    EXPECT_TRUE(instance->LoadState(state));
 }

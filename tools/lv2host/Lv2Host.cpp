@@ -236,6 +236,11 @@ bool Lv2Instance::LoadState(const std::string& text)
     LilvState* state = lilv_state_new_from_string(bundle.World(), map.MapFeature(), text.c_str());
     if (!state)
         return false;
+    const LilvNode* owner = lilv_state_get_plugin_uri(state);
+    if (!owner || !lilv_node_equals(owner, lilv_plugin_get_uri(plugin))) {
+        lilv_state_free(state);
+        return false;
+    }
     const bool whole = Text(lilv_state_to_string(bundle.World(), map.MapFeature(), map.UnmapFeature(), state,
                                                  kStateUri, nullptr)) == text;
     if (whole)

@@ -61,8 +61,9 @@ public:
     void Run(const float* const* inputs, float* const* outputs, int frames);
 
     // lilv's state: a preset from the bundle, and the state as a host keeps it
-    // in a project, written as Turtle. Loading refuses text that does not read
-    // back as it was written, and then changes nothing.
+    // in a project, written as Turtle. Loading refuses text that is not a
+    // state of this plug-in or does not read back as it was written, and then
+    // changes nothing.
     bool LoadPreset(const std::string& uri);
     std::string SaveState();
     bool LoadState(const std::string& text);
