@@ -1,7 +1,7 @@
 #pragma once
 
 // What the plug-in's binary and its TTL description say alike: the URIs of
-// the two plug-ins and of the state's properties, and the order of the ports.
+// the two plug-ins, their UIs and the state's properties, and the order of the ports.
 // The ports are numbered as the parameters are, the host's bypass and the
 // meters following them, then the audio; the mono plug-in has one audio
 // input and one output, the stereo one two of each.
@@ -10,6 +10,9 @@
 namespace Lv2Layout {
 constexpr const char* kStereoUri = "https://www.marwick-audio.com/lv2/sondrel";
 constexpr const char* kMonoUri = "https://www.marwick-audio.com/lv2/sondrel-mono";
+// Their X11 UIs.
+constexpr const char* kStereoUiUri = "https://www.marwick-audio.com/lv2/sondrel#ui";
+constexpr const char* kMonoUiUri = "https://www.marwick-audio.com/lv2/sondrel-mono#ui";
 // The state's property holding the session state chunk.
 constexpr const char* kStateKey = "https://www.marwick-audio.com/lv2/sondrel#state";
 // An LV2 preset's property: the number of the factory preset it recalls.

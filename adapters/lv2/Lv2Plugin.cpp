@@ -20,6 +20,9 @@ namespace {
 // its runs are; longer runs are processed in pieces.
 constexpr int kDefaultBlockSize = 4096;
 constexpr BlockSizeRange kBlockSizes = {1, 1 << 20};
+// Room for the edits of a few of the UI's idle calls' worth of user gestures
+// on every parameter.
+constexpr int kEditRoom = 1024;
 // How far from a value a port may be and still show it: a few of a float's
 // last digits.
 constexpr double kPortPrecision = 1e-6;
@@ -71,7 +74,8 @@ double PlainOfPort(const Param& param, float value)
 } // namespace
 
 Lv2Plugin::Lv2Plugin(const PluginConfig& config, const HostContext& host)
-    : PluginBase(ForApiKind(config, kApiKindHostSizedWindow)), channels(host.channels)
+    : PluginBase(ForApiKind(config, kApiKindHostSizedWindow)), channels(host.channels),
+      edits(config.paramCount, kEditRoom)
 {
     auto* map = static_cast<LV2_URID_Map*>(const_cast<void*>(FindFeature(host.features, LV2_URID__map)));
     SetInputConnections(0, InputCount(), false);
@@ -175,6 +179,46 @@ void Lv2Plugin::RunAudio(int offset, int frames)
         PassThrough(frames);
     else
         RunAttached<float>(*this, frames);
+}
+
+void Lv2Plugin::AttachUi(bool attached)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    uiAttached = attached;
+}
+
+void Lv2Plugin::TakeEdits(std::vector<EditQueue::Edit>& taken)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    edits.HandOver([this](int index) { return GetParam(index)->Value(); },
+                   [&taken](const EditQueue::Edit& edit) {
+                       if (taken.size() == taken.capacity())
+                           return false;
+                       taken.push_back(edit);
+                       return true;
+                   });
+}
+
+void Lv2Plugin::HostEditBegin(int index)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    if (uiAttached)
+        edits.Push(EditQueue::Kind::Begin, index, 0.0);
+}
+
+void Lv2Plugin::HostEditValue(int index, double normalised)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    const Param* param = GetParam(index);
+    if (uiAttached && param)
+        edits.Push(EditQueue::Kind::Value, index, param->FromNormalised(normalised));
+}
+
+void Lv2Plugin::HostEditEnd(int index)
+{
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    if (uiAttached)
+        edits.Push(EditQueue::Kind::End, index, 0.0);
 }
 
 void Lv2Plugin::HostTimeSignature(int* numerator, int* denominator)

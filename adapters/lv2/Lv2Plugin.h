@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include <lv2/core/lv2.h>
 #include <lv2/state/state.h>
 #include <lv2/urid/urid.h>
 
+#include "adapters/common/EditQueue.h"
 #include "adapters/common/HostBuffers.h"
 #include "adapters/lv2/Lv2Layout.h"
 #include "core/PluginBase.h"
@@ -38,14 +40,19 @@ public:
     // Where the host reads a meter level (kMeterCount of them), or none.
     float* MeterPort(int meter) const { return meters[static_cast<std::size_t>(meter)]; }
 
+    // The editor's edits are queued while a UI of ours is open; it takes them
+    // in order, as many as edits can hold, to send them to the host.
+    void AttachUi(bool attached);
+    void TakeEdits(std::vector<EditQueue::Edit>& edits);
+
     LV2_State_Status SaveHostState(LV2_State_Store_Function store, LV2_State_Handle handle);
     LV2_State_Status RestoreHostState(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
 
-    // What the plug-in base asks of its host. LV2 gives a plug-in no way to
-    // tell its host about edits or transport, so these do nothing.
-    void HostEditBegin(int) override {}
-    void HostEditValue(int, double) override {}
-    void HostEditEnd(int) override {}
+    // What the plug-in base asks of its host. Edits reach the host through
+    // our UI; LV2 gives a plug-in no way to tell its host about transport.
+    void HostEditBegin(int index) override;
+    void HostEditValue(int index, double normalised) override;
+    void HostEditEnd(int index) override;
     void HostPresetsChanged() override {}
     int HostSamplePosition() override { return 0; }
     double HostTempo() override { return 0.0; }
@@ -73,4 +80,6 @@ private:
     std::array<const float*, 2> inputs{};
     std::array<float*, 2> outputs{};
     PieceChannels<float> pieces;
+    EditQueue edits;
+    bool uiAttached = false;
 };

@@ -42,7 +42,8 @@ std::string VocabularyFiles()
 std::string BundleFiles()
 {
     const std::string bundle = SONDREL_LV2_BUNDLE;
-    return " '" + bundle + "/manifest.ttl' '" + bundle + "/Sondrel.ttl' '" + bundle + "/presets.ttl'";
+    return " '" + bundle + "/manifest.ttl' '" + bundle + "/Sondrel.ttl' '" + bundle + "/SondrelUi.ttl' '" + bundle +
+           "/presets.ttl'";
 }
 
 std::string WithBundlePath(const std::string& command)

@@ -48,6 +48,10 @@ public:
     Lv2Instance(const Lv2Instance&) = delete;
     Lv2Instance& operator=(const Lv2Instance&) = delete;
 
+    const LilvPlugin* Plugin() const { return plugin; }
+    Lv2Bundle& Bundle() { return bundle; }
+    // The plug-in's own handle, as instance-access hands it to a UI.
+    void* Handle() const { return lilv_instance_get_handle(instance); }
     double Rate() const { return rate; }
     int MaxBlock() const { return maxBlock; }
     int AudioChannels() const { return static_cast<int>(audioInputs.size()); }

@@ -9,6 +9,7 @@ class Sondrel;
 // a new one starts (its parameters as the "Default" preset set them).
 void WriteManifest(std::ostream& out);
 void WritePlugins(std::ostream& out, Sondrel& plugin);
+void WriteUis(std::ostream& out, Sondrel& plugin);
 // Recalls each factory preset in turn.
 void WritePresets(std::ostream& out, Sondrel& plugin);
 

@@ -16,6 +16,7 @@ void WritePrefixes(std::ostream& out)
            "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n"
            "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
            "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
+           "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
            "@prefix units: <http://lv2plug.in/ns/extensions/units#> .\n"
            "@prefix urid: <http://lv2plug.in/ns/ext/urid#> .\n"
            "@prefix xsd: <http://www.w3.org/2001/XMLSchema#> .\n\n";
@@ -30,7 +31,7 @@ void WriteManifest(std::ostream& out)
 {
     WritePrefixes(out);
     for (const char* uri : {Lv2Layout::kStereoUri, Lv2Layout::kMonoUri})
-        out << "<" << uri << ">\n    a lv2:Plugin ;\n    lv2:binary <Sondrel.so> ;\n    rdfs:seeAlso <Sondrel.ttl> .\n\n";
+        out << "<" << uri << ">\n    a lv2:Plugin ;\n    lv2:binary <Sondrel.so> ;\n    rdfs:seeAlso <Sondrel.ttl> , <SondrelUi.ttl> .\n\n";
     for (int number = 1; number <= kFactoryPresetCount; ++number)
         out << "<" << PresetUri(number) << ">\n    a pset:Preset ;\n    lv2:appliesTo <" << Lv2Layout::kStereoUri
             << "> , <" << Lv2Layout::kMonoUri << "> ;\n    rdfs:seeAlso <presets.ttl> .\n\n";

@@ -1,4 +1,4 @@
-// sondrel-lv2ttl BUNDLE: writes manifest.ttl, Sondrel.ttl and presets.ttl
+// sondrel-lv2ttl BUNDLE: writes manifest.ttl, Sondrel.ttl, SondrelUi.ttl and presets.ttl
 // into the bundle from the equaliser's own parameter and preset tables, so
 // that what a host reads without loading the binary agrees with it.
 #include <fstream>
@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     Sondrel plugin;
     const bool written = WriteFile(bundle + "/manifest.ttl", WriteManifest) &&
                          WriteFile(bundle + "/Sondrel.ttl", [&](std::ostream& out) { WritePlugins(out, plugin); }) &&
+                         WriteFile(bundle + "/SondrelUi.ttl", [&](std::ostream& out) { WriteUis(out, plugin); }) &&
                          WriteFile(bundle + "/presets.ttl", [&](std::ostream& out) { WritePresets(out, plugin); });
     return written ? 0 : 1;
 }
