@@ -15,7 +15,8 @@ bool Send(const clap_output_events* out, const EditQueue::Edit& edit)
         event.value = edit.plain;
         return out->try_push(out, &event.header);
     }
-    const uint16_t type = edit.kind == EditQueue::Kind::Begin ? CLAP_EVENT_PARAM_GESTURE_BEGIN : CLAP_EVENT_PARAM_GESTURE_END;
+    const uint16_t type =
+        edit.kind == EditQueue::Kind::Begin ? CLAP_EVENT_PARAM_GESTURE_BEGIN : CLAP_EVENT_PARAM_GESTURE_END;
     clap_event_param_gesture event{};
     event.header = {sizeof event, 0, CLAP_CORE_EVENT_SPACE_ID, type, CLAP_EVENT_IS_LIVE};
     event.param_id = static_cast<clap_id>(edit.index);

@@ -31,7 +31,8 @@ void WriteManifest(std::ostream& out)
 {
     WritePrefixes(out);
     for (const char* uri : {Lv2Layout::kStereoUri, Lv2Layout::kMonoUri})
-        out << "<" << uri << ">\n    a lv2:Plugin ;\n    lv2:binary <Sondrel.so> ;\n    rdfs:seeAlso <Sondrel.ttl> , <SondrelUi.ttl> .\n\n";
+        out << "<" << uri << ">\n    a lv2:Plugin ;\n    lv2:binary <Sondrel.so> ;\n"
+            << "    rdfs:seeAlso <Sondrel.ttl> , <SondrelUi.ttl> .\n\n";
     for (int number = 1; number <= kFactoryPresetCount; ++number)
         out << "<" << PresetUri(number) << ">\n    a pset:Preset ;\n    lv2:appliesTo <" << Lv2Layout::kStereoUri
             << "> , <" << Lv2Layout::kMonoUri << "> ;\n    rdfs:seeAlso <presets.ttl> .\n\n";
