@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -56,8 +57,12 @@ public:
     int MaxBlock() const { return maxBlock; }
     int AudioChannels() const { return static_cast<int>(audioInputs.size()); }
     int ControlCount() const { return static_cast<int>(controls.size()); }
-    // The host's buffer of a control port, by the port's index.
+    // The host's buffer of a control port, by the port's index. A host that
+    // runs the instance on another thread than its UI takes PortLock around
+    // its changes of the ports and the run that reads them, as the UI window
+    // takes it around its reads and writes.
     float& Control(int port) { return controls[static_cast<std::size_t>(port)]; }
+    std::mutex& PortLock() { return portLock; }
 
     void Activate();
     void Deactivate();
@@ -90,6 +95,7 @@ private:
     LilvInstance* instance = nullptr;
     bool active = false;
     std::vector<float> controls;
+    std::mutex portLock;
     std::vector<uint32_t> audioInputs, audioOutputs;
     std::vector<LV2_Options_Option> options;
     LV2_Feature mapFeature{}, unmapFeature{}, optionsFeature{};

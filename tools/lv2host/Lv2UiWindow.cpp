@@ -110,17 +110,24 @@ Lv2UiWindow::~Lv2UiWindow()
         dlclose(library);
 }
 
-// The control ports whose values changed since the UI was last told.
+// The control ports whose values changed since the UI was last told, told
+// outside the port lock (the UI may write ports from its notification).
 void Lv2UiWindow::Notify()
 {
-    for (int port = 0; port < instance.ControlCount(); ++port) {
-        float& told = notified[static_cast<std::size_t>(port)];
-        const float value = instance.Control(port);
-        if (value == told)
-            continue;
-        told = value;
-        descriptor->port_event(handle, static_cast<uint32_t>(port), sizeof value, 0, &value);
+    changed.clear();
+    {
+        std::lock_guard<std::mutex> guard(instance.PortLock());
+        for (int port = 0; port < instance.ControlCount(); ++port) {
+            float& told = notified[static_cast<std::size_t>(port)];
+            const float value = instance.Control(port);
+            if (value != told) {
+                told = value;
+                changed.push_back({static_cast<uint32_t>(port), value});
+            }
+        }
     }
+    for (const Write& change : changed)
+        descriptor->port_event(handle, change.port, sizeof change.value, 0, &change.value);
 }
 
 bool Lv2UiWindow::Run(std::chrono::milliseconds duration)
@@ -145,6 +152,7 @@ void Lv2UiWindow::WritePort(LV2UI_Controller controller, uint32_t port, uint32_t
         return;
     const float value = *static_cast<const float*>(buffer);
     host.writes.push_back({port, value});
+    std::lock_guard<std::mutex> guard(host.instance.PortLock());
     host.instance.Control(static_cast<int>(port)) = value;
     host.notified[port] = value;
 }

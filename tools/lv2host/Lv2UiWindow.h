@@ -15,7 +15,8 @@
 // ui:resize resizing the window, ui:touch, the options with the scale
 // factor), driven by its idle interface, or not at all where the host is
 // asked to lend none. Its port writes go to the instance's control ports;
-// control ports that changed are notified to it, as hosts notify them.
+// control ports that changed are notified to it, as hosts notify them (both
+// under the instance's port lock).
 class Lv2UiWindow {
 public:
     struct Write {
@@ -62,6 +63,7 @@ private:
     LV2UI_Handle handle = nullptr;
     std::string bundlePath;
     std::vector<float> notified;
+    std::vector<Write> changed;
     std::vector<Write> writes;
     std::vector<Touch> touches;
     int width = 0, height = 0;
