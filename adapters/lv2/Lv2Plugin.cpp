@@ -8,11 +8,11 @@
 
 #include <lv2/atom/atom.h>
 #include <lv2/buf-size/buf-size.h>
-#include <lv2/options/options.h>
 
 #include "adapters/common/AudioSetup.h"
 #include "adapters/common/BlockSplit.h"
 #include "adapters/common/HostParamChange.h"
+#include "adapters/lv2/Lv2Features.h"
 #include "core/Param.h"
 
 namespace {
@@ -27,29 +27,14 @@ constexpr int kEditRoom = 1024;
 // last digits.
 constexpr double kPortPrecision = 1e-6;
 
-const void* FindFeature(const LV2_Feature* const* features, const char* uri)
-{
-    for (; features && *features; ++features) {
-        if ((*features)->URI && std::strcmp((*features)->URI, uri) == 0)
-            return (*features)->data;
-    }
-    return nullptr;
-}
-
 // The longest run the host announces through its options, or the default.
-int AnnouncedBlockSize(const LV2_Feature* const* features, LV2_URID_Map& map)
+int AnnouncedBlockSize(const LV2_Feature* const* features, const LV2_URID_Map& map)
 {
-    const auto* options = static_cast<const LV2_Options_Option*>(FindFeature(features, LV2_OPTIONS__options));
-    const LV2_URID intType = map.map(map.handle, LV2_ATOM__Int);
-    const LV2_URID longest = map.map(map.handle, LV2_BUF_SIZE__maxBlockLength);
-    for (; options && options->key != 0; ++options) {
-        if (options->key == longest && options->type == intType && options->size == sizeof(int32_t) && options->value) {
-            const int32_t frames = *static_cast<const int32_t*>(options->value);
-            if (UsableBlockSize(frames, kBlockSizes))
-                return frames;
-        }
-    }
-    return kDefaultBlockSize;
+    const void* value = FindOption(features, &map, LV2_BUF_SIZE__maxBlockLength, LV2_ATOM__Int, sizeof(int32_t));
+    int32_t frames = 0;
+    if (value)
+        std::memcpy(&frames, value, sizeof frames);
+    return UsableBlockSize(frames, kBlockSizes) ? frames : kDefaultBlockSize;
 }
 
 // Whether a port's value is the value as a host keeps it.

@@ -1,12 +1,12 @@
 #include "adapters/lv2/Lv2Ui.h"
 
+#include <cmath>
 #include <cstring>
 
 #include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
-#include <lv2/options/options.h>
-#include <lv2/urid/urid.h>
 
+#include "adapters/lv2/Lv2Features.h"
 #include "adapters/lv2/Lv2Plugin.h"
 #include "core/EditorLink.h"
 
@@ -14,31 +14,14 @@ namespace {
 // As many edits as one hand-over sends at most; the rest wait for the next.
 constexpr std::size_t kEditsPerHandOver = 256;
 
-const void* FindFeature(const LV2_Feature* const* features, const char* uri)
-{
-    for (; features && *features; ++features) {
-        if ((*features)->URI && std::strcmp((*features)->URI, uri) == 0)
-            return (*features)->data;
-    }
-    return nullptr;
-}
-
 float ScaleFactor(const LV2_Feature* const* features)
 {
-    const auto* options = static_cast<const LV2_Options_Option*>(FindFeature(features, LV2_OPTIONS__options));
     const auto* map = static_cast<const LV2_URID_Map*>(FindFeature(features, LV2_URID__map));
-    if (!options || !map)
-        return 1.0f;
-    const LV2_URID key = map->map(map->handle, LV2_UI__scaleFactor);
-    const LV2_URID floatType = map->map(map->handle, LV2_ATOM__Float);
-    for (; options->key != 0; ++options) {
-        if (options->key == key && options->type == floatType && options->size == sizeof(float) && options->value) {
-            const float scale = *static_cast<const float*>(options->value);
-            if (scale > 0.0f)
-                return scale;
-        }
-    }
-    return 1.0f;
+    const void* value = FindOption(features, map, LV2_UI__scaleFactor, LV2_ATOM__Float, sizeof(float));
+    float scale = 1.0f;
+    if (value)
+        std::memcpy(&scale, value, sizeof scale);
+    return scale > 0.0f && std::isfinite(scale) ? scale : 1.0f;
 }
 } // namespace
 
