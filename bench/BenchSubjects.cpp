@@ -7,6 +7,7 @@
 #include "core/FourCC.h"
 #include "plugin/Sondrel.h"
 #include "plugin/SondrelParams.h"
+#include "tools/claphost/ClapInstance.h"
 #include "tools/vst2host/Vst2Host.h"
 #include "tools/vst3host/ParameterChanges.h"
 #include "tools/vst3host/Vst3Session.h"
@@ -104,6 +105,45 @@ private:
     bool doubles;
 };
 
+class ClapSubject : public BenchSubject {
+public:
+    ClapSubject(std::unique_ptr<ClapHost::ClapModule> module, std::unique_ptr<ClapHost::ClapInstance> instance,
+                bool doubles, int eventsPerBlock)
+        : module(std::move(module)), instance(std::move(instance)), doubles(doubles), eventsPerBlock(eventsPerBlock)
+    {
+    }
+
+    void Process(StereoBlock& block, bool silent) override
+    {
+        AddAutomation();
+        if (doubles) {
+            Pointers<double> p = Doubles(block, silent);
+            instance->Process(p.in, p.out, StereoBlock::kFrames);
+        } else {
+            Pointers<float> p = Floats(block, silent);
+            instance->Process(p.in, p.out, StereoBlock::kFrames);
+        }
+    }
+
+private:
+    // The output gain moving between -0.5 dB and 0 dB, a step at each event.
+    void AddAutomation()
+    {
+        for (int e = 0; e < eventsPerBlock; ++e) {
+            const double gainDb = -0.5 * ((step++ % 16) / 15.0);
+            instance->Pending().AddValue(kOutputGain, gainDb,
+                                         static_cast<uint32_t>(e * StereoBlock::kFrames / eventsPerBlock));
+        }
+    }
+
+    // The instance goes before the module that holds its code.
+    std::unique_ptr<ClapHost::ClapModule> module;
+    std::unique_ptr<ClapHost::ClapInstance> instance;
+    bool doubles;
+    int eventsPerBlock;
+    unsigned step = 0;
+};
+
 class PeerSubject : public BenchSubject {
 public:
     explicit PeerSubject(std::unique_ptr<LspPeer> peer) : peer(std::move(peer)) {}
@@ -156,6 +196,29 @@ std::unique_ptr<BenchSubject> MakeVst3Subject(const std::string& bundle, bool do
         changes->Add(static_cast<Vst3::ParamID>(change.first), 0, change.second);
     subject->Process(block, false, changes.Get());
     return subject;
+}
+
+std::unique_ptr<BenchSubject> MakeClapSubject(const std::string& path, bool doubles, const BenchSettings& settings,
+                                              int eventsPerBlock, std::string& error)
+{
+    using namespace ClapHost;
+    std::unique_ptr<ClapModule> module = ClapModule::Load(path, error);
+    std::unique_ptr<ClapInstance> instance = module ? ClapInstance::Create(*module, error) : nullptr;
+    if (!instance || !instance->LoadPreset(settings.preset)) {
+        error = error.empty() ? "the CLAP instance did not take the preset" : error;
+        return nullptr;
+    }
+    if (!instance->Start(StereoBlock::kRate, StereoBlock::kFrames)) {
+        error = "the CLAP instance did not start";
+        return nullptr;
+    }
+    const Sondrel mapping;
+    for (const auto& change : Changes(settings)) {
+        Param plain = *mapping.GetParam(change.first);
+        plain.SetFromNormalised(change.second);
+        instance->Pending().AddValue(static_cast<clap_id>(change.first), plain.Value());
+    }
+    return std::make_unique<ClapSubject>(std::move(module), std::move(instance), doubles, eventsPerBlock);
 }
 
 std::unique_ptr<BenchSubject> MakePeerSubject(const BenchSettings& settings, std::string& error)

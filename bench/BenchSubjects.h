@@ -37,5 +37,10 @@ std::unique_ptr<BenchSubject> MakeVst2Subject(const std::string& path, bool doub
 // Our VST3 bundle through process with 32- or 64-bit samples.
 std::unique_ptr<BenchSubject> MakeVst3Subject(const std::string& bundle, bool doubles,
                                               const BenchSettings& settings, std::string& error);
+// Our CLAP module through process with 32- or 64-bit samples; with
+// eventsPerBlock > 0 each block carries that many output gain changes at evenly
+// spread frames, as dense automation does.
+std::unique_ptr<BenchSubject> MakeClapSubject(const std::string& path, bool doubles, const BenchSettings& settings,
+                                              int eventsPerBlock, std::string& error);
 // LSP's Para x16 Stereo with the preset's active bands as bells.
 std::unique_ptr<BenchSubject> MakePeerSubject(const BenchSettings& settings, std::string& error);

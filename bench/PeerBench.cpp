@@ -1,7 +1,9 @@
 // Our built binaries, through their own interfaces, against LSP's Parametric
 // Equalizer x16 Stereo (LV2) in the same run: stereo, 48 kHz, blocks of 512.
 // Prints the usual benchmark lines, then the ratios of our throughput to the
-// peer's, from the mean CPU time and from the fastest block (TSC ticks).
+// peer's, from the mean CPU time and from the fastest block (TSC ticks), and
+// the time per block of the CLAP module against the VST 2.4 binary and of
+// blocks with timed parameter events against blocks without.
 #include <benchmark/benchmark.h>
 #include <x86intrin.h>
 
@@ -61,11 +63,36 @@ std::unique_ptr<BenchSubject> Vst3(bool doubles, const BenchSettings& settings, 
     return MakeVst3Subject(BinaryPath("SONDREL_BENCH_VST3", SONDREL_VST3_BUNDLE), doubles, settings, error);
 }
 
+std::unique_ptr<BenchSubject> Clap(bool doubles, int eventsPerBlock, const BenchSettings& settings, std::string& error)
+{
+    return MakeClapSubject(BinaryPath("SONDREL_BENCH_CLAP", SONDREL_CLAP_PATH), doubles, settings, eventsPerBlock,
+                           error);
+}
+
+// Timed parameter events split the block at their frames: a block with this
+// many is measured against one without.
+constexpr int kEventsPerBlock = 16;
+
 const Format kFormats[] = {
     {"VST2 float", [](const BenchSettings& s, std::string& e) { return Vst2(false, s, e); }},
     {"VST2 double", [](const BenchSettings& s, std::string& e) { return Vst2(true, s, e); }},
     {"VST3 float", [](const BenchSettings& s, std::string& e) { return Vst3(false, s, e); }},
     {"VST3 double", [](const BenchSettings& s, std::string& e) { return Vst3(true, s, e); }},
+    {"CLAP float", [](const BenchSettings& s, std::string& e) { return Clap(false, 0, s, e); }},
+    {"CLAP double", [](const BenchSettings& s, std::string& e) { return Clap(true, 0, s, e); }},
+    {"CLAP events", [](const BenchSettings& s, std::string& e) { return Clap(false, kEventsPerBlock, s, e); }},
+};
+
+// Costs of one path against another in the same run: the CLAP module against
+// the VST 2.4 binary, and blocks with timed events against blocks without.
+struct Comparison {
+    const char* subject;
+    const char* baseline;
+};
+const Comparison kComparisons[] = {
+    {"CLAP float", "VST2 float"},
+    {"CLAP double", "VST2 double"},
+    {"CLAP events", "CLAP float"},
 };
 
 const char* const kPeer = "LSP x16";
@@ -132,6 +159,7 @@ public:
             PrintCell(Find(Name(kPeer, scenario)), [](const Result& r) { return r.ticks; });
             std::printf("\n");
         }
+        PrintCosts();
     }
 
 private:
@@ -153,6 +181,27 @@ private:
             std::printf(" %12.2f", value(*result));
         else
             std::printf(" %12s", "-");
+    }
+
+    // Mean time per block of each compared path over its baseline's.
+    void PrintCosts() const
+    {
+        std::printf("\nTime per block against a baseline (mean CPU time ratio):\n%-10s", "");
+        for (const Comparison& c : kComparisons)
+            std::printf(" %26s", (std::string(c.subject) + " / " + c.baseline).c_str());
+        std::printf("\n");
+        for (const Scenario& scenario : kScenarios) {
+            std::printf("%-10s", scenario.name);
+            for (const Comparison& c : kComparisons) {
+                const Result* subject = Find(Name(c.subject, scenario));
+                const Result* baseline = Find(Name(c.baseline, scenario));
+                if (subject && baseline)
+                    std::printf(" %25.3fx", baseline->rate / subject->rate);
+                else
+                    std::printf(" %26s", "-");
+            }
+            std::printf("\n");
+        }
     }
 
     template <typename Ratio>

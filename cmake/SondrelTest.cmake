@@ -5,8 +5,8 @@
 #     [BARE]                 without the test support (and so without the equaliser and
 #                            its editor): only LIBRARIES and GoogleTest's main
 #     [DEFINITIONS DEF...]   compile definitions
-#     [VST2] [VST3]          drives the built binary: built first, its path known as
-#                            SONDREL_VST2_PATH or SONDREL_VST3_BUNDLE
+#     [VST2] [VST3] [CLAP]   drives the built binary: built first, its path known as
+#                            SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE or SONDREL_CLAP_PATH
 #     [TIMEOUT SECONDS]      for each test (the default is CTest's)
 #     [SKIP CASES]           Windows: gtest filter of the cases that need what the build lacks
 #     [RUNNER COMMAND...])   Windows: what runs the program instead of the build's Wine prefix
@@ -19,7 +19,7 @@ if(NOT WIN32)
 endif()
 
 function(sondrel_add_test name)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "VST2;VST3;BARE" "TIMEOUT;SKIP" "LIBRARIES;DEFINITIONS;RUNNER")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "VST2;VST3;CLAP;BARE" "TIMEOUT;SKIP" "LIBRARIES;DEFINITIONS;RUNNER")
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
   if(NOT arg_BARE)
     target_link_libraries(${name} PRIVATE sondrel_test_support)
@@ -33,6 +33,10 @@ function(sondrel_add_test name)
   if(arg_VST3)
     target_compile_definitions(${name} PRIVATE SONDREL_VST3_BUNDLE="${SONDREL_VST3_BUNDLE}")
     add_dependencies(${name} SondrelVst3)
+  endif()
+  if(arg_CLAP)
+    target_compile_definitions(${name} PRIVATE SONDREL_CLAP_PATH="${SONDREL_CLAP_PATH}")
+    add_dependencies(${name} SondrelClap)
   endif()
   if(WIN32)
     sondrel_add_windows_test(${name})

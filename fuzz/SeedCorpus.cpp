@@ -140,6 +140,16 @@ int main(int argc, char** argv)
     Write(out, "vst3_state", "component", Prefixed({1}, state));
     Write(out, "vst3_state", "gain", Utf16(2, 0, "-3.5 dB"));
     Write(out, "vst3_state", "bypass", Utf16(2, 34, "On"));
+    StateChunk clapState = bank; // the CLAP state: the bank chunk, then the current preset's number
+    clapState.AppendInt32(5);
+    Write(out, "clap_state", "state", Prefixed({0}, clapState));
+    Write(out, "clap_state", "state-in-pieces", Prefixed({2 * 7}, clapState));
+    Write(out, "clap_state", "vst2-bank", Prefixed({2}, bank));
+    Write(out, "clap_state", "vst2-program", Prefixed({0}, program));
+    Write(out, "clap_state", "vst3-state", Prefixed({2 * 3}, state));
+    Write(out, "clap_state", "frequency", Prefixed({1, 8}, "1000 Hz"));
+    Write(out, "clap_state", "bandwidth", Prefixed({1, 16}, "Narrow"));
+    Write(out, "clap_state", "gain", Prefixed({1, 0}, "-3.5 dB"));
     Write(out, "lv2_state", "state", Prefixed({0}, session));
     Write(out, "lv2_state", "preset", Bytes{1, 9, 0, 0, 0});
     Write(out, "number_text", "gain", Prefixed({0}, " -12.5 dB"));

@@ -17,7 +17,7 @@ if ! apt-get source --print-uris libpng1.6 >/dev/null 2>&1; then
   else
     grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' >/etc/apt/sources.list.d/sondrel-deb-src.list
   fi
-  apt-get update -qq
+  "$root/scripts/apt-update.sh"
 fi
 
 src="$cache/src"

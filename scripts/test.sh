@@ -23,7 +23,7 @@ cmake --build --preset linux-fuzz -j"$jobs"
 # and through the built binaries with the editor in a real window.
 cmake --preset linux-tsan >/dev/null
 cmake --build --preset linux-tsan -j"$jobs"
-for stress in stress/vst2_stress_tests stress/vst3_stress_tests x11/window_stress_tests; do
+for stress in stress/vst2_stress_tests stress/vst3_stress_tests stress/clap_stress_tests x11/window_stress_tests; do
   TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" "$root/build-tsan/tests/$stress"
 done
 
@@ -31,13 +31,20 @@ done
 # with the Linux build above (renders and state files).
 cmake --preset windows-i686 -DSONDREL_LINUX_BUILD="$root/build-test" >/dev/null
 cmake --build --preset windows-i686 -j"$jobs"
-# Wine runs them as 32-bit x86 programs. Some virtual machines' kernels refuse
-# those altogether (exit 126, "Exec format error", for the i386 loader):
-# there only the checks that need no Wine can run, and the log says so.
-if /lib/ld-linux.so.2 --help >/dev/null 2>&1 || [ $? -ne 126 ]; then
+# Wine runs them as 32-bit x86 programs. Where 32-bit Wine could not be
+# installed (see setup.sh), or the kernel refuses 32-bit programs altogether
+# (exit 126, "Exec format error", for the i386 loader, on some virtual
+# machines), only the checks that need no Wine can run, and the log says why.
+no_wine=""
+if ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+  no_wine="32-bit Wine (wine32) is not installed on this machine"
+elif ! { /lib/ld-linux.so.2 --help >/dev/null 2>&1 || [ $? -ne 126 ]; }; then
+  no_wine="this machine's kernel does not run 32-bit x86 programs"
+fi
+if [ -z "$no_wine" ]; then
   ctest --preset windows-i686 -j"$jobs"
 else
-  echo "NOTE: this machine's kernel does not run 32-bit x86 programs, so the Windows tests under Wine" \
-    "cannot run here; only the cross build and its import and export checks are tested." >&2
+  echo "NOTE: $no_wine, so the Windows tests under Wine cannot run here;" \
+    "only the cross build and its import and export checks are tested." >&2
   ctest --preset windows-i686 -j"$jobs" -R 'module_imports_and_exports$'
 fi

@@ -44,6 +44,7 @@ public:
 
 std::unique_ptr<FormatDriver> LoadVst2Driver(const std::string& path, std::string& error);
 std::unique_ptr<FormatDriver> LoadVst3Driver(const std::string& path, std::string& error);
+std::unique_ptr<FormatDriver> LoadClapDriver(const std::string& path, std::string& error);
 std::unique_ptr<FormatDriver> LoadLv2Driver(const std::string& path, std::string& error);
 
 // A format under test: its name in the test names, how to load its binary,

@@ -1,5 +1,6 @@
 // What the plug-in plays and saves stays what it was: renders through every
-// built binary hash to the recorded values (LV2's to the 32-bit ones), and the state it saves (VST 2.4
+// built binary hash to the recorded values (the CLAP module's and the LV2
+// bundle's to the built-in class's), and the state it saves (VST 2.4
 // chunks, VST 3 state, program and bank files) matches the recorded bytes.
 // SONDREL_GOLDEN_WRITE=FOLDER records them anew into FOLDER instead.
 #include <gtest/gtest.h>
@@ -96,8 +97,10 @@ uint64_t RenderHash(RenderEngine& engine, const RenderCase& c, const std::vector
 struct Engine {
     const char* name;
     const char* path; // none: the built-in class
+    bool samples64 = true; // whether it renders 64-bit samples (LV2 carries 32-bit ones only)
 };
-const Engine kEngines[] = {{"builtin", nullptr}, {"vst2", SONDREL_VST2_PATH}, {"vst3", SONDREL_VST3_BUNDLE}};
+const std::vector<Engine> kRecordedEngines = {
+    {"builtin", nullptr}, {"vst2", SONDREL_VST2_PATH}, {"vst3", SONDREL_VST3_BUNDLE}};
 
 std::unique_ptr<RenderEngine> Open(const Engine& engine, std::string& error)
 {
@@ -128,32 +131,29 @@ std::string Hex(uint64_t value)
     return text;
 }
 
-// The hash of one case rendered through a fresh instance of the engine, or
-// none when the engine does not open.
-std::string RenderCaseHash(const Engine& engine, const RenderCase& c, bool doubles)
-{
-    const std::vector<std::vector<double>>& signal = SignalAt(c.rate);
-    std::string error;
-    std::unique_ptr<RenderEngine> plugin = Open(engine, error);
-    EXPECT_TRUE(plugin) << error;
-    if (!plugin)
-        return "";
-    EXPECT_TRUE(plugin->SelectPreset(c.preset));
-    for (const Setting& s : c.settings)
-        EXPECT_TRUE(plugin->SetParam(s.index, s.plain)) << c.name;
-    EXPECT_TRUE(plugin->Start(c.rate, c.block, c.channels));
-    return Hex(doubles ? RenderHash<double>(*plugin, c, signal[0], signal[1])
-                       : RenderHash<float>(*plugin, c, signal[0], signal[1]));
-}
-
 // One line per case, engine and sample size: "case engine double|float hash".
-std::map<std::string, std::string> RenderAll()
+std::map<std::string, std::string> RenderAll(const std::vector<Engine>& engines)
 {
     std::map<std::string, std::string> lines;
-    for (const Engine& engine : kEngines) {
+    for (const Engine& engine : engines) {
         for (const RenderCase& c : Cases()) {
-            for (const bool doubles : {true, false})
-                lines[c.name + " " + engine.name + (doubles ? " double" : " float")] = RenderCaseHash(engine, c, doubles);
+            const std::vector<std::vector<double>>& signal = SignalAt(c.rate);
+            for (const bool doubles : {true, false}) {
+                if (doubles && !engine.samples64)
+                    continue;
+                std::string error;
+                std::unique_ptr<RenderEngine> plugin = Open(engine, error);
+                EXPECT_TRUE(plugin) << error;
+                if (!plugin)
+                    return lines;
+                EXPECT_TRUE(plugin->SelectPreset(c.preset));
+                for (const Setting& s : c.settings)
+                    EXPECT_TRUE(plugin->SetParam(s.index, s.plain)) << c.name;
+                EXPECT_TRUE(plugin->Start(c.rate, c.block, c.channels));
+                const uint64_t hash = doubles ? RenderHash<double>(*plugin, c, signal[0], signal[1])
+                                              : RenderHash<float>(*plugin, c, signal[0], signal[1]);
+                lines[c.name + " " + engine.name + (doubles ? " double" : " float")] = Hex(hash);
+            }
         }
     }
     return lines;
@@ -169,7 +169,8 @@ std::map<std::string, std::string> ReadLines(const std::string& path)
     return lines;
 }
 
-const char* const kStateFiles[] = {"vst2-program.chunk", "vst2-bank.chunk", "vst3.state", "program.fxp", "bank.fxb"};
+const char* const kStateFiles[] = {"vst2-program.chunk", "vst2-bank.chunk", "vst3.state", "clap.state",
+                                   "program.fxp", "bank.fxb"};
 
 bool MakeFolder(const std::string& path)
 {
@@ -184,7 +185,7 @@ const char* WriteFolder()
 
 TEST(GoldenOutput, RendersHashAsRecordedInEveryFormatAndSampleSize)
 {
-    const std::map<std::string, std::string> rendered = RenderAll();
+    const std::map<std::string, std::string> rendered = RenderAll(kRecordedEngines);
     if (const char* folder = WriteFolder()) {
         std::ofstream file(std::string(folder) + "/renders.txt");
         for (const auto& [key, hash] : rendered)
@@ -197,18 +198,24 @@ TEST(GoldenOutput, RendersHashAsRecordedInEveryFormatAndSampleSize)
         EXPECT_EQ(rendered.count(key) ? rendered.at(key) : "missing", hash) << key;
 }
 
-// LV2 carries 32-bit samples: its renders, stereo and mono, hash as the
-// recorded 32-bit renders of the built-in class (which every binary matches).
-TEST(GoldenOutput, Lv2RendersHashAsRecordedInThirtyTwoBits)
+// The CLAP module and the LV2 bundle (stereo and mono, in 32 bits), younger
+// than the recording, play what the built-in class was recorded playing,
+// case for case.
+TEST(GoldenOutput, ClapAndLv2RenderHashAsRecordedForTheBuiltInClass)
 {
     if (WriteFolder())
-        GTEST_SKIP() << "nothing of its own to record";
+        GTEST_SKIP() << "the CLAP module and the LV2 bundle have no renders of their own to record";
     const std::map<std::string, std::string> recorded = ReadLines(SONDREL_GOLDEN_DIR "/renders.txt");
-    const Engine lv2 = {"lv2", SONDREL_LV2_BUNDLE};
-    for (const RenderCase& c : Cases()) {
-        const std::string key = c.name + " builtin float";
-        ASSERT_EQ(recorded.count(key), 1u) << key;
-        EXPECT_EQ(RenderCaseHash(lv2, c, false), recorded.at(key)) << c.name;
+    for (const Engine& engine : {Engine{"clap", SONDREL_CLAP_PATH}, Engine{"lv2", SONDREL_LV2_BUNDLE, false}}) {
+        const std::map<std::string, std::string> rendered = RenderAll({engine});
+        ASSERT_EQ(rendered.size(), (engine.samples64 ? 2 : 1) * Cases().size()) << engine.name;
+        const std::string own = std::string(" ") + engine.name + " ";
+        for (const auto& [key, hash] : rendered) {
+            std::string builtin = key;
+            builtin.replace(builtin.find(own), own.size(), " builtin ");
+            ASSERT_TRUE(recorded.count(builtin)) << builtin;
+            EXPECT_EQ(hash, recorded.at(builtin)) << key;
+        }
     }
 }
 
@@ -221,8 +228,9 @@ TEST(GoldenOutput, SavedStateMatchesTheRecordedBytes)
     const std::string made = root + "/made", resaved = root + "/resaved";
     ASSERT_TRUE(MakeFolder(made) && MakeFolder(resaved));
     std::string error;
-    ASSERT_TRUE(MakeStates(made, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, error)) << error;
-    ASSERT_TRUE(ResaveStates(made, resaved, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, error)) << error;
+    ASSERT_TRUE(MakeStates(made, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, SONDREL_CLAP_PATH, error)) << error;
+    ASSERT_TRUE(ResaveStates(made, resaved, SONDREL_VST2_PATH, SONDREL_VST3_BUNDLE, SONDREL_CLAP_PATH, error))
+        << error;
     if (WriteFolder())
         GTEST_SKIP() << "recorded the state files into " << root;
     for (const char* folder : {"/made/", "/resaved/"})

@@ -1,7 +1,8 @@
 #pragma once
 
 // Whether something done over and over leaves the heap bigger: a few cycles
-// to settle, then kCycles measured by the heap in use, printed for the record.
+// to settle, then kCycles (or fewer, where asked) measured by the heap in use,
+// printed for the record.
 // Sanitized builds (SONDREL_SANITIZED_BUILD) run fewer cycles and do not
 // measure: LeakSanitizer checks them, and their allocator is not the one
 // measured.
@@ -9,6 +10,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -29,15 +31,16 @@ inline long long HeapInUse()
     return static_cast<long long>(mallinfo2().uordblks);
 }
 
-inline void ExpectNone(const char* what, const std::function<void()>& cycle)
+inline void ExpectNone(const char* what, const std::function<void()>& cycle, int cycles = kCycles)
 {
+    cycles = std::min(cycles, kCycles);
     for (int i = 0; i < kWarmUp; ++i)
         cycle();
     const long long before = HeapInUse();
-    for (int i = 0; i < kCycles; ++i)
+    for (int i = 0; i < cycles; ++i)
         cycle();
     const long long growth = HeapInUse() - before;
-    std::printf("%s: %d cycles, heap in use %lld -> %lld bytes (growth %lld)\n", what, kCycles, before,
+    std::printf("%s: %d cycles, heap in use %lld -> %lld bytes (growth %lld)\n", what, cycles, before,
                 before + growth, growth);
     if (kMeasured) {
         EXPECT_LT(growth, kAllowed) << what;

@@ -19,6 +19,11 @@ double Flush(double v)
 ReferenceEqualiser::ReferenceEqualiser(const Values& v, double rate)
     : sampleRate(rate), c(std::exp(-125.66370614359172 / rate))
 {
+    SetValues(v);
+}
+
+void ReferenceEqualiser::SetValues(const Values& v)
+{
     for (int k = 0; k < 8; ++k) {
         Design(bands[k], v[k], v[8 + k], v[16 + k] >= 0.5);
         bands[k].bypassed = v[24 + k] >= 0.5;

@@ -16,6 +16,10 @@ public:
     static Values ValuesOf(const PluginBase& plugin);
 
     ReferenceEqualiser(const Values& values, double sampleRate);
+    // New values from the next frame on, as a host's change lands on a
+    // frame: the filters' memories and the gains' glides go on from where
+    // they are.
+    void SetValues(const Values& values);
 
     // Processes one block; left and right are read from in and written to out.
     void Process(const double* inL, const double* inR, double* outL, double* outR, int frames);

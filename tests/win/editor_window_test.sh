@@ -2,8 +2,8 @@
 # The editor in a host window under Wine, driven through XTest as a user would
 # (run by with_display.sh, which gives it a display and a Wine prefix):
 #   editor_window_test.sh HOST.exe PLUGIN [LINUX_SONDREL_RENDER]
-# HOST.exe is a test host's window mode (sondrel-vst2-window.exe or
-# sondrel-vst3-window.exe). With the Linux renderer given, the window is also
+# HOST.exe is a test host's window mode (sondrel-vst2-window.exe,
+# sondrel-vst3-window.exe or sondrel-clap-window.exe). With the Linux renderer given, the window is also
 # compared with its editor snapshot.
 set -euo pipefail
 host="$1"
@@ -89,7 +89,8 @@ wait "$hostpid" || fail "host failed"
 [ "$(value "$run/use.txt" begin-edits)" = 2 ] || fail "the knob drag began no edit gesture"
 [ "$(value "$run/use.txt" end-edits)" = 2 ] || fail "the knob drag ended no edit gesture"
 [ "$(value "$run/use.txt" edited-parameters | cut -d' ' -f1)" = 0 ] || fail "the knob drag changed no parameter"
-has() { tr -d '\r' <"$run/use.txt" | grep -qx "$1"; }
+# A parameter's text as the host shows it, with or without its unit.
+has() { tr -d '\r' <"$run/use.txt" | grep -qxE "$1( .+)?"; }
 # The third factory preset sets the input gain to -0.5 dB.
 has "parameter 32 -0.50" || fail "the preset menu did not recall the third preset"
 has "parameter 1 12.50" || fail "the typed value 12.5x did not apply as 12.50"

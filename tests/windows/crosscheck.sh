@@ -7,8 +7,8 @@ linux="$1" windows="$2" prefix="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 on_linux=("$linux/tools/crosscheck/sondrel-crosscheck")
 on_windows=("$here/../../scripts/wine-run.sh" "$prefix" "$windows/tools/crosscheck/sondrel-crosscheck.exe")
-linux_plugins=("$linux/adapters/vst2/SondrelVst2.so" "$linux/adapters/vst3/SondrelVst3.vst3")
-windows_plugins=("$windows/adapters/vst2/SondrelVst2.dll" "$windows/adapters/vst3/SondrelVst3.vst3")
+linux_plugins=("$linux/adapters/vst2/SondrelVst2.so" "$linux/adapters/vst3/SondrelVst3.vst3" "$linux/adapters/clap/Sondrel.clap")
+windows_plugins=("$windows/adapters/vst2/SondrelVst2.dll" "$windows/adapters/vst3/SondrelVst3.vst3" "$windows/adapters/clap/Sondrel.clap")
 
 work="$windows/crosscheck"
 rm -rf "$work"
@@ -18,7 +18,7 @@ mkdir -p "$work"/{render-linux,render-windows,made-on-linux,loaded-on-linux,load
 "${on_linux[@]}" signal "$work/signal.f64"
 "${on_linux[@]}" render "$work/signal.f64" "$work/render-linux" "${linux_plugins[@]}"
 "${on_windows[@]}" render "$work/signal.f64" "$work/render-windows" "${windows_plugins[@]}"
-"${on_linux[@]}" compare "$work/render-linux" "$work/render-windows"
+"${on_linux[@]}" compare "$work/render-linux" "$work/render-windows" vst2 vst3 clap
 
 # State made on Linux loads on Windows and saves there as it does on Linux;
 # what Windows saved loads on Linux and saves back byte for byte.
@@ -26,7 +26,7 @@ mkdir -p "$work"/{render-linux,render-windows,made-on-linux,loaded-on-linux,load
 "${on_windows[@]}" resave-states "$work/made-on-linux" "$work/loaded-on-windows" "${windows_plugins[@]}"
 "${on_linux[@]}" resave-states "$work/made-on-linux" "$work/loaded-on-linux" "${linux_plugins[@]}"
 "${on_linux[@]}" resave-states "$work/loaded-on-windows" "$work/loaded-back-on-linux" "${linux_plugins[@]}"
-for file in vst2-program.chunk vst2-bank.chunk vst3.state program.fxp bank.fxb; do
+for file in vst2-program.chunk vst2-bank.chunk vst3.state clap.state program.fxp bank.fxb; do
   cmp "$work/loaded-on-linux/$file" "$work/loaded-on-windows/$file"
   cmp "$work/loaded-on-windows/$file" "$work/loaded-back-on-linux/$file"
   echo "state $file: $(stat -c %s "$work/made-on-linux/$file") bytes, the same saved on Windows as on Linux and back"

@@ -1,5 +1,5 @@
 // Every thread a host runs, at once, on one instance of a built plug-in whose
-// editor is open in a real window (VST 2.4, VST3 and LV2): audio processing, automation of every
+// editor is open in a real window: audio processing, automation of every
 // parameter and program changes, state saved and restored, and the host's
 // window loop with the user dragging knobs through XTest. Also built under
 // ThreadSanitizer.
@@ -7,14 +7,13 @@
 #include <memory>
 #include <vector>
 
-#include <lv2/atom/atom.h>
-
 #include "adapters/lv2/Lv2Layout.h"
 #include "plugin/FactoryPresets.h"
 #include "plugin/SondrelParams.h"
 #include "tests/stress/StereoBlock.h"
 #include "tests/stress/StressThreads.h"
 #include "tests/x11/X11EditorTest.h"
+#include "tools/claphost/ClapEditorWindow.h"
 #include "tools/lv2host/Lv2UiWindow.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 #include "tools/vst3host/ComponentHandler.h"
@@ -163,6 +162,59 @@ TEST_F(WindowStressTest, Vst3AudioHostStateAndWindowThreadsShareOneInstance)
     EXPECT_EQ(again, saved);
     window.reset();
     instance->Controller()->setComponentHandler(nullptr);
+}
+
+// CLAP: host values travel with the blocks; the editor's edits come back
+// with them, the instance being active throughout.
+TEST_F(WindowStressTest, ClapAudioHostStateAndWindowThreadsShareOneInstance)
+{
+    std::string error;
+    std::unique_ptr<ClapHost::ClapModule> module = ClapHost::ClapModule::Load(SONDREL_CLAP_PATH, error);
+    std::unique_ptr<ClapHost::ClapInstance> instance = module ? ClapHost::ClapInstance::Create(*module, error) : nullptr;
+    ASSERT_TRUE(instance) << error;
+    ASSERT_TRUE(instance->Start(48000.0, kBlock));
+    std::unique_ptr<ClapHost::ClapEditorWindow> window = ClapHost::ClapEditorWindow::Open(*instance, error);
+    ASSERT_TRUE(window) << error;
+    window->Run(milliseconds(200));
+    std::vector<uint8_t> state;
+    ASSERT_TRUE(instance->SaveState(state));
+    const clap_plugin_params& params = *instance->Extensions().params;
+
+    StereoBlock<double> audio(kBlock);
+    RunSideBySide(kDuration, {
+        [&](std::mt19937& random) {
+            const clap_id id = static_cast<clap_id>(random() % kParams);
+            clap_param_info info{};
+            instance->ParamInfo(id, info);
+            instance->Pending().AddValue(id, std::uniform_real_distribution<double>(info.min_value, info.max_value)(random),
+                                         static_cast<uint32_t>(random() % kBlock));
+            instance->Process(audio.inputs, audio.outputs, kBlock);
+            audio.Check();
+        },
+        [&](std::mt19937& random) {
+            char text[64];
+            for (clap_id id = 0; id < kParams; ++id)
+                params.value_to_text(instance->Plugin(), id, instance->Value(id), text, sizeof text);
+            instance->LoadPreset(static_cast<int>(random() % kPrograms));
+        },
+        [&](std::mt19937& random) {
+            std::vector<uint8_t> bytes;
+            if (random() & 1)
+                instance->LoadState(state, 1 + random() % 512);
+            else
+                instance->SaveState(bytes, 1 + random() % 512);
+        },
+        [&](std::mt19937& random) { DragAnyKnob(*window, random); },
+    });
+
+    EXPECT_TRUE(audio.finite);
+    EXPECT_GT(instance->Output().Count(CLAP_EVENT_PARAM_GESTURE_BEGIN), 0) << "the user's drags reached the editor";
+    std::vector<uint8_t> saved, again;
+    ASSERT_TRUE(instance->SaveState(saved));
+    ASSERT_TRUE(instance->LoadState(saved));
+    ASSERT_TRUE(instance->SaveState(again));
+    EXPECT_EQ(again, saved);
+    window.reset();
 }
 
 // LV2: the host's audio thread changes ports and runs, another saves the

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ByteFile.h"
+#include "tools/render/FileOutput.h"
 #include "tools/render/RenderEngine.h"
 #include "tools/render/TestSignal.h"
 
@@ -136,8 +137,13 @@ bool WriteSignal(const std::string& path, std::string& error)
     return true;
 }
 
-bool RenderCases(const std::string& signalPath, const std::string& folder, const std::string& vst2Path,
-                 const std::string& vst3Path, std::string& error)
+std::string FormatOf(const std::string& pluginPath)
+{
+    return EndsWith(pluginPath, ".vst3") ? "vst3" : EndsWith(pluginPath, ".clap") ? "clap" : "vst2";
+}
+
+bool RenderCases(const std::string& signalPath, const std::string& folder, const std::vector<std::string>& plugins,
+                 std::string& error)
 {
     std::vector<double> samples;
     if (!ReadDoubles(signalPath, samples) || samples.empty() || samples.size() % 2 != 0) {
@@ -146,15 +152,15 @@ bool RenderCases(const std::string& signalPath, const std::string& folder, const
     }
     const auto middle = samples.begin() + static_cast<std::ptrdiff_t>(samples.size() / 2);
     const Planar signal = {std::vector<double>(samples.begin(), middle), std::vector<double>(middle, samples.end())};
-    const std::pair<std::string, std::string> formats[] = {{"vst2", vst2Path}, {"vst3", vst3Path}};
-    for (const auto& format : formats) {
+    for (const std::string& plugin : plugins) {
+        const std::string format = FormatOf(plugin);
         for (const Case& c : kCases) {
-            std::unique_ptr<RenderEngine> engine = OpenPluginEngine(format.second, error);
+            std::unique_ptr<RenderEngine> engine = OpenPluginEngine(plugin, error);
             Planar out;
             if (!engine)
                 return false;
-            if (!Render(*engine, c, signal, out) || !WriteDoubles(CaseFile(folder, format.first, c), out)) {
-                error = "cannot render " + format.first + " " + c.name;
+            if (!Render(*engine, c, signal, out) || !WriteDoubles(CaseFile(folder, format, c), out)) {
+                error = "cannot render " + format + " " + c.name;
                 return false;
             }
         }
@@ -162,15 +168,16 @@ bool RenderCases(const std::string& signalPath, const std::string& folder, const
     return true;
 }
 
-bool CompareCases(const std::string& folderA, const std::string& folderB, std::string& error)
+bool CompareCases(const std::string& folderA, const std::string& folderB, const std::vector<std::string>& formats,
+                  std::string& error)
 {
-    bool ok = true;
-    for (const char* format : {"vst2", "vst3"}) {
+    bool ok = !formats.empty();
+    for (const std::string& format : formats) {
         for (const Case& c : kCases) {
             std::vector<double> a, b;
             if (!ReadDoubles(CaseFile(folderA, format, c), a) || !ReadDoubles(CaseFile(folderB, format, c), b) ||
                 a.size() != b.size() || a.empty()) {
-                error = std::string("missing or unequal rendering of ") + format + " " + c.name;
+                error = "missing or unequal rendering of " + format + " " + c.name;
                 return false;
             }
             std::size_t differing = 0;
@@ -180,7 +187,7 @@ bool CompareCases(const std::string& folderA, const std::string& folderB, std::s
             const bool passed = IsExact(c) ? differing == 0 : largest < kLimit;
             std::printf("%s %-31s %s: %zu of %zu samples differ, largest difference %.3g of the peak, %.3g of "
                         "the sample\n",
-                        format, c.name, passed ? "ok" : "FAILED", differing, a.size(), largest,
+                        format.c_str(), c.name, passed ? "ok" : "FAILED", differing, a.size(), largest,
                         LargestSampleRelativeDifference(a, b));
             ok = ok && passed;
         }

@@ -6,6 +6,7 @@
 
 #include "core/ByteFile.h"
 #include "tools/render/BuiltinEngine.h"
+#include "tools/claphost/ClapInstance.h"
 #include "tools/vst2host/Vst2Host.h"
 #include "tools/vst3host/Vst3Session.h"
 
@@ -17,6 +18,7 @@ using Bytes = std::vector<uint8_t>;
 const char* const kProgramChunk = "/vst2-program.chunk";
 const char* const kBankChunk = "/vst2-bank.chunk";
 const char* const kVst3State = "/vst3.state";
+const char* const kClapState = "/clap.state";
 const char* const kProgramFile = "/program.fxp";
 const char* const kBankFile = "/bank.fxb";
 
@@ -60,6 +62,19 @@ bool Vst3Resave(const std::string& path, const Bytes& state, Bytes& saved, std::
     return true;
 }
 
+bool ClapResave(const std::string& path, const Bytes& state, Bytes& saved, std::string& error)
+{
+    std::unique_ptr<ClapHost::ClapModule> module = ClapHost::ClapModule::Load(path, error);
+    std::unique_ptr<ClapHost::ClapInstance> instance = module ? ClapHost::ClapInstance::Create(*module, error) : nullptr;
+    if (!instance)
+        return false;
+    if (!instance->LoadState(state) || !instance->SaveState(saved)) {
+        error = "the CLAP state did not load and save";
+        return false;
+    }
+    return true;
+}
+
 bool Vst2Resave(const std::string& path, bool program, const Bytes& chunk, Bytes& saved, std::string& error)
 {
     std::unique_ptr<Vst2Host> host = Vst2Host::Load(path, error);
@@ -85,7 +100,7 @@ bool FilesResave(const std::string& inFolder, const std::string& outFolder)
 } // namespace
 
 bool MakeStates(const std::string& folder, const std::string& vst2Path, const std::string& vst3Path,
-                std::string& error)
+                const std::string& clapPath, std::string& error)
 {
     std::unique_ptr<Vst2Host> host = Vst2Host::Load(vst2Path, error);
     if (!host)
@@ -94,15 +109,18 @@ bool MakeStates(const std::string& folder, const std::string& vst2Path, const st
     host->SetProgram(5);
     SetAwayFromDefaults([&](int index, const char* text) { host->StringToParameter(index, text); });
     const Bytes programChunk = host->GetChunk(true);
-    Bytes vst3State;
+    const Bytes bankChunk = host->GetChunk(false);
+    Bytes vst3State, clapState;
     BuiltinEngine files;
     files.SelectPreset(9);
     SetAwayFromDefaults([&](int index, const char* text) { files.SetParam(index, std::stod(text)); });
     // A VST 3 state holds the same chunk as a VST 2.4 program, then the bypass word.
     Bytes vst3Input = programChunk;
     vst3Input.insert(vst3Input.end(), 4, 0);
-    if (!WriteBytes(folder + kProgramChunk, programChunk) || !WriteBytes(folder + kBankChunk, host->GetChunk(false)) ||
+    // A CLAP instance takes the VST 2.4 bank as its state.
+    if (!WriteBytes(folder + kProgramChunk, programChunk) || !WriteBytes(folder + kBankChunk, bankChunk) ||
         !Vst3Resave(vst3Path, vst3Input, vst3State, error) || !WriteBytes(folder + kVst3State, vst3State) ||
+        !ClapResave(clapPath, bankChunk, clapState, error) || !WriteBytes(folder + kClapState, clapState) ||
         !files.Plugin().SaveProgramFile((folder + kProgramFile).c_str()) ||
         !files.Plugin().SaveBankFile((folder + kBankFile).c_str())) {
         error = error.empty() ? "cannot write the states into " + folder : error;
@@ -112,19 +130,21 @@ bool MakeStates(const std::string& folder, const std::string& vst2Path, const st
 }
 
 bool ResaveStates(const std::string& inFolder, const std::string& outFolder, const std::string& vst2Path,
-                  const std::string& vst3Path, std::string& error)
+                  const std::string& vst3Path, const std::string& clapPath, std::string& error)
 {
-    Bytes program, bank, vst3, savedProgram, savedBank, savedVst3;
+    Bytes program, bank, vst3, clap, savedProgram, savedBank, savedVst3, savedClap;
     if (!ReadBytes(inFolder + kProgramChunk, program) || !ReadBytes(inFolder + kBankChunk, bank) ||
-        !ReadBytes(inFolder + kVst3State, vst3)) {
+        !ReadBytes(inFolder + kVst3State, vst3) || !ReadBytes(inFolder + kClapState, clap)) {
         error = "cannot read the states in " + inFolder;
         return false;
     }
     if (!Vst2Resave(vst2Path, true, program, savedProgram, error) ||
-        !Vst2Resave(vst2Path, false, bank, savedBank, error) || !Vst3Resave(vst3Path, vst3, savedVst3, error))
+        !Vst2Resave(vst2Path, false, bank, savedBank, error) || !Vst3Resave(vst3Path, vst3, savedVst3, error) ||
+        !ClapResave(clapPath, clap, savedClap, error))
         return false;
     if (!WriteBytes(outFolder + kProgramChunk, savedProgram) || !WriteBytes(outFolder + kBankChunk, savedBank) ||
-        !WriteBytes(outFolder + kVst3State, savedVst3) || !FilesResave(inFolder, outFolder)) {
+        !WriteBytes(outFolder + kVst3State, savedVst3) || !WriteBytes(outFolder + kClapState, savedClap) ||
+        !FilesResave(inFolder, outFolder)) {
         error = "cannot resave the states into " + outFolder;
         return false;
     }

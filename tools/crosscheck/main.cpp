@@ -2,12 +2,13 @@
 // cases and writes and rewrites state files, for a script that runs it once
 // per platform and compares the results.
 //   sondrel-crosscheck signal FILE
-//   sondrel-crosscheck render SIGNAL_FILE FOLDER VST2 VST3
-//   sondrel-crosscheck compare FOLDER_A FOLDER_B
-//   sondrel-crosscheck make-states FOLDER VST2 VST3
-//   sondrel-crosscheck resave-states IN_FOLDER OUT_FOLDER VST2 VST3
+//   sondrel-crosscheck render SIGNAL_FILE FOLDER PLUGIN...
+//   sondrel-crosscheck compare FOLDER_A FOLDER_B FORMAT...   (vst2, vst3, clap)
+//   sondrel-crosscheck make-states FOLDER VST2 VST3 CLAP
+//   sondrel-crosscheck resave-states IN_FOLDER OUT_FOLDER VST2 VST3 CLAP
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "tools/crosscheck/CrossRender.h"
 #include "tools/crosscheck/CrossState.h"
@@ -19,14 +20,14 @@ int main(int argc, char** argv)
     bool ok = false;
     if (command == "signal" && argc == 3)
         ok = WriteSignal(argv[2], error);
-    else if (command == "render" && argc == 6)
-        ok = RenderCases(argv[2], argv[3], argv[4], argv[5], error);
-    else if (command == "compare" && argc == 4)
-        ok = CompareCases(argv[2], argv[3], error);
-    else if (command == "make-states" && argc == 5)
-        ok = MakeStates(argv[2], argv[3], argv[4], error);
-    else if (command == "resave-states" && argc == 6)
-        ok = ResaveStates(argv[2], argv[3], argv[4], argv[5], error);
+    else if (command == "render" && argc >= 5)
+        ok = RenderCases(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc), error);
+    else if (command == "compare" && argc >= 5)
+        ok = CompareCases(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc), error);
+    else if (command == "make-states" && argc == 6)
+        ok = MakeStates(argv[2], argv[3], argv[4], argv[5], error);
+    else if (command == "resave-states" && argc == 7)
+        ok = ResaveStates(argv[2], argv[3], argv[4], argv[5], argv[6], error);
     else
         error = "usage: sondrel-crosscheck signal|render|compare|make-states|resave-states ...";
     if (!ok)

@@ -1,5 +1,6 @@
 #include "tools/render/RenderEngine.h"
 
+#include "tools/render/ClapEngine.h"
 #include "tools/render/FileOutput.h"
 #ifndef _WIN32
 #include "tools/render/Lv2Engine.h"
@@ -14,6 +15,8 @@ std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::str
         trimmed.pop_back();
     if (EndsWith(trimmed, ".vst3"))
         return OpenVst3Engine(trimmed, error);
+    if (EndsWith(trimmed, ".clap"))
+        return OpenClapEngine(trimmed, error);
     if (EndsWith(trimmed, ".so") || EndsWith(trimmed, ".dll"))
         return OpenVst2Engine(trimmed, error);
 #ifndef _WIN32
@@ -21,6 +24,6 @@ std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::str
         return OpenLv2Engine(trimmed, error);
 #endif
     error = "cannot tell the plug-in format of " + path +
-            ": expected a VST 2.4 .so or .dll, a .vst3 bundle or an .lv2 bundle";
+            ": expected a VST 2.4 .so or .dll, a .vst3 bundle, a .clap module or an .lv2 bundle";
     return nullptr;
 }

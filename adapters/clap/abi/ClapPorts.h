@@ -82,6 +82,10 @@ struct clap_plugin_tail {
     uint32_t(CLAP_ABI* get)(const clap_plugin* plugin);
 };
 
+struct clap_host_tail {
+    void(CLAP_ABI* changed)(const clap_host* host);
+};
+
 enum clap_plugin_render_mode : int32_t { CLAP_RENDER_REALTIME = 0, CLAP_RENDER_OFFLINE = 1 };
 
 struct clap_plugin_render {
