@@ -7,41 +7,19 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
+
+#include "tools/lv2host/UridMap.h"
 
 namespace {
 constexpr std::size_t kAtomBytes = 65536;
-
-// The URID map the plug-in requires: each URI gets the next number.
-class UridTable {
-public:
-    UridTable() : map{this, &UridTable::Map}, feature{LV2_URID__map, &map} {}
-    const LV2_Feature* Feature() const { return &feature; }
-    LV2_URID Id(const char* uri) { return Map(this, uri); }
-
-private:
-    static LV2_URID Map(LV2_URID_Map_Handle handle, const char* uri)
-    {
-        auto& ids = static_cast<UridTable*>(handle)->ids;
-        const auto found = ids.find(uri);
-        if (found != ids.end())
-            return found->second;
-        const LV2_URID id = static_cast<LV2_URID>(ids.size() + 1);
-        ids.emplace(uri, id);
-        return id;
-    }
-
-    std::map<std::string, LV2_URID> ids;
-    LV2_URID_Map map;
-    LV2_Feature feature;
-};
 } // namespace
 
 struct LspPeer::Lv2 {
     LilvWorld* world = lilv_world_new();
     const LilvPlugin* plugin = nullptr;
     LilvInstance* instance = nullptr;
-    UridTable urids;
+    UridMap urids;
+    LV2_Feature urid{LV2_URID__map, urids.MapFeature()};
     std::vector<float> controls; // one value per port; audio ports are connected per run
     std::vector<std::vector<uint64_t>> atoms;
     std::vector<LV2_Atom*> atomOutputs; // reset to their capacity before each run
@@ -99,7 +77,7 @@ struct LspPeer::Lv2 {
                 auto* atom = reinterpret_cast<LV2_Atom*>(atoms.back().data());
                 atom->size = input ? static_cast<uint32_t>(sizeof(LV2_Atom_Sequence_Body))
                                    : static_cast<uint32_t>(kAtomBytes - sizeof(LV2_Atom));
-                atom->type = urids.Id(input ? LV2_ATOM__Sequence : LV2_ATOM__Chunk);
+                atom->type = urids.Map(input ? LV2_ATOM__Sequence : LV2_ATOM__Chunk);
                 if (!input)
                     atomOutputs.push_back(atom);
                 lilv_instance_connect_port(instance, i, atom);
@@ -122,7 +100,7 @@ std::unique_ptr<LspPeer> LspPeer::Load(double sampleRate, const std::vector<Bell
         error = std::string("not installed: ") + kUri;
         return nullptr;
     }
-    const LV2_Feature* features[] = {lv2->urids.Feature(), nullptr};
+    const LV2_Feature* features[] = {&lv2->urid, nullptr};
     lv2->instance = lilv_plugin_instantiate(lv2->plugin, sampleRate, features);
     if (!lv2->instance) {
         error = "could not instantiate the plug-in";
@@ -158,7 +136,7 @@ void LspPeer::Run(const float* inL, const float* inR, float* outL, float* outR, 
     lilv_instance_connect_port(lv2->instance, lv2->outputs[1], outR);
     for (LV2_Atom* atom : lv2->atomOutputs) {
         atom->size = static_cast<uint32_t>(kAtomBytes - sizeof(LV2_Atom));
-        atom->type = lv2->urids.Id(LV2_ATOM__Chunk);
+        atom->type = lv2->urids.Map(LV2_ATOM__Chunk);
     }
     lilv_instance_run(lv2->instance, static_cast<uint32_t>(frames));
 }

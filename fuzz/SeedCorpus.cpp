@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "adapters/common/SessionState.h"
 #include "core/ByteFile.h"
 #include "plugin/Sondrel.h"
 
@@ -121,6 +122,8 @@ int main(int argc, char** argv)
     StateChunk state; // the VST3 stream: chunk without header, then the bypass word
     plugin.SaveState(state);
     state.AppendInt32(0);
+    StateChunk session; // the state chunk CLAP and LV2 keep
+    WriteSessionState(plugin, session);
 
     Write(out, "state_chunk", "program", Prefixed({0}, program));
     Write(out, "state_chunk", "bank", Prefixed({1}, bank));
@@ -147,6 +150,8 @@ int main(int argc, char** argv)
     Write(out, "clap_state", "frequency", Prefixed({1, 8}, "1000 Hz"));
     Write(out, "clap_state", "bandwidth", Prefixed({1, 16}, "Narrow"));
     Write(out, "clap_state", "gain", Prefixed({1, 0}, "-3.5 dB"));
+    Write(out, "lv2_state", "state", Prefixed({0}, session));
+    Write(out, "lv2_state", "preset", Bytes{1, 9, 0, 0, 0});
     Write(out, "number_text", "gain", Prefixed({0}, " -12.5 dB"));
     Write(out, "number_text", "frequency", Prefixed({8}, "1e4"));
     Write(out, "number_text", "switch", Prefixed({16}, "Wide"));

@@ -12,7 +12,8 @@ seconds="$2"
 runs="${3:-0}"
 shift $(( $# < 3 ? $# : 3 ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(state_chunk preset_files vst2_dispatcher vst3_state clap_state png text number_text text_entry)
+[ ${#targets[@]} -gt 0 ] || targets=(state_chunk preset_files vst2_dispatcher vst3_state clap_state lv2_state png text number_text
+  text_entry)
 
 status=0
 for target in "${targets[@]}"; do

@@ -10,6 +10,9 @@ using PluginAdapter = Vst3Plugin;
 #elif defined(SONDREL_CLAP)
 #include "adapters/clap/ClapPlugin.h"
 using PluginAdapter = ClapPlugin;
+#elif defined(SONDREL_LV2)
+#include "adapters/lv2/Lv2Plugin.h"
+using PluginAdapter = Lv2Plugin;
 #else
 #include "adapters/offline/OfflinePlugin.h"
 using PluginAdapter = OfflinePlugin;

@@ -155,12 +155,7 @@ const void* ClapPlugin::Extension(const char* id) const
     return FindExtension(id, EditorOffered(*this));
 }
 
-void ClapPlugin::HandOverEdits(const clap_output_events* out)
-{
-    edits.HandOver(out, [this](int index) { return GetParam(index)->Value(); });
-}
-
-void ClapPlugin::QueueEdit(ClapEditQueue::Kind kind, int index, double plain)
+void ClapPlugin::QueueEdit(EditQueue::Kind kind, int index, double plain)
 {
     {
         std::lock_guard<std::recursive_mutex> guard(Lock());
@@ -171,19 +166,19 @@ void ClapPlugin::QueueEdit(ClapEditQueue::Kind kind, int index, double plain)
 
 void ClapPlugin::HostEditBegin(int index)
 {
-    QueueEdit(ClapEditQueue::Kind::Begin, index, 0.0);
+    QueueEdit(EditQueue::Kind::Begin, index, 0.0);
 }
 
 void ClapPlugin::HostEditValue(int index, double normalised)
 {
     const Param* param = GetParam(index);
     if (param)
-        QueueEdit(ClapEditQueue::Kind::Value, index, param->FromNormalised(normalised));
+        QueueEdit(EditQueue::Kind::Value, index, param->FromNormalised(normalised));
 }
 
 void ClapPlugin::HostEditEnd(int index)
 {
-    QueueEdit(ClapEditQueue::Kind::End, index, 0.0);
+    QueueEdit(EditQueue::Kind::End, index, 0.0);
 }
 
 // Preset names and the user's slots are kept in the state, not in parameters.

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "adapters/clap/ClapEditQueue.h"
 #include "adapters/clap/ClapHostServices.h"
 #include "adapters/clap/abi/ClapEvents.h"
 #include "adapters/clap/abi/ClapParams.h"
+#include "adapters/common/EditQueue.h"
 #include "adapters/common/HostBuffers.h"
 #include "core/PluginBase.h"
 
@@ -88,12 +88,12 @@ private:
     template <typename Sample>
     PieceChannels<Sample>& Pieces();
     void ApplyEventsUntil(const clap_input_events* in, uint32_t& next, uint32_t count, uint32_t time);
-    void QueueEdit(ClapEditQueue::Kind kind, int index, double plain);
+    void QueueEdit(EditQueue::Kind kind, int index, double plain);
 
     clap_plugin record{};
     ClapHostServices host;
     std::unique_ptr<ClapGui> gui;
-    ClapEditQueue edits;
+    EditQueue edits;
     PortsConfig ports = kStereo;
     bool active = false;
     bool offline = false;

@@ -1,20 +1,14 @@
-// The "clap.state" extension. The state is the preset bank as VST 2.4 hosts
-// keep it (every preset with its name, the current one holding the values
-// being played) followed by the number of the current preset, a 32-bit
-// little-endian word. Loading also takes what the other formats keep: a
-// VST 2.4 bank or program chunk, or a VST3 state (the parameter values and
-// the host bypass word, which has no counterpart here).
-#include <cstring>
+// The "clap.state" extension: the session state of every format that keeps
+// one chunk, read from and written to the host's streams.
 
 #include "adapters/clap/ClapExtensions.h"
 #include "adapters/clap/ClapPlugin.h"
-#include "adapters/common/BankChunk.h"
-#include "adapters/common/StateRestore.h"
+#include "adapters/common/SessionState.h"
+#include "core/StateChunk.h"
 
 namespace {
 // More than any state of ours: a stream longer than this is not one.
 constexpr int64_t kLongestState = 1 << 24;
-constexpr int kWordSize = 4;
 
 bool WriteAll(const clap_ostream* stream, const uint8_t* data, int size)
 {
@@ -63,35 +57,13 @@ const clap_plugin_state& StateExtension()
 
 bool ClapPlugin::SaveStream(const clap_ostream* stream)
 {
-    std::lock_guard<std::recursive_mutex> guard(Lock());
     StateChunk chunk;
-    return WriteBankChunk(*this, chunk) && chunk.AppendInt32(CurrentPreset()) && WriteAll(stream, chunk.Data(), chunk.Size());
+    return WriteSessionState(*this, chunk) && WriteAll(stream, chunk.Data(), chunk.Size());
 }
 
 bool ClapPlugin::LoadStateBytes(const StateChunk& chunk)
 {
-    std::lock_guard<std::recursive_mutex> guard(Lock());
-    int pos = 0;
-    const bool headed = ReadChunkHeader(chunk, pos) != 0;
-    if (pos < 0)
-        return false;
-    const int valuesSize = ParamCount() * 8;
-    const int rest = chunk.Size() - pos;
-    if (!headed)
-        return (rest == valuesSize || rest == valuesSize + kWordSize) &&
-               RestoreState(*this, chunk, 0, StateKind::Parameters) >= 0;
-    const int bankEnd = WalkPresetBank(chunk, pos);
-    if (bankEnd < 0)
-        return rest == valuesSize && RestoreState(*this, chunk, pos, StateKind::Parameters) >= 0;
-    if (bankEnd != chunk.Size()) {
-        int32_t current = -1;
-        if (chunk.Size() - bankEnd != kWordSize || chunk.ReadInt32(&current, bankEnd) < 0 || current < 0 ||
-            current >= PresetCount())
-            return false;
-        // The bank below recalls the preset made current here.
-        RecallPreset(current);
-    }
-    if (RestoreState(*this, chunk, pos, StateKind::PresetBank) < 0)
+    if (!ReadSessionState(*this, chunk))
         return false;
     host.RescanParamValues();
     return true;

@@ -6,6 +6,7 @@ std::vector<Format> BuiltFormats()
         {"vst2", [](std::string& error) { return LoadVst2Driver(SONDREL_VST2_PATH, error); }},
         {"vst3", [](std::string& error) { return LoadVst3Driver(SONDREL_VST3_BUNDLE, error); }},
         {"clap", [](std::string& error) { return LoadClapDriver(SONDREL_CLAP_PATH, error); }},
+        {"lv2", [](std::string& error) { return LoadLv2Driver(SONDREL_LV2_BUNDLE, error); }, false},
     };
 }
 

@@ -45,11 +45,15 @@ public:
 std::unique_ptr<FormatDriver> LoadVst2Driver(const std::string& path, std::string& error);
 std::unique_ptr<FormatDriver> LoadVst3Driver(const std::string& path, std::string& error);
 std::unique_ptr<FormatDriver> LoadClapDriver(const std::string& path, std::string& error);
+std::unique_ptr<FormatDriver> LoadLv2Driver(const std::string& path, std::string& error);
 
-// A format under test: its name in the test names and how to load its binary.
+// A format under test: its name in the test names, how to load its binary,
+// and whether it carries 64-bit samples (where it does not, its driver
+// converts 64-bit blocks to 32 bits and back).
 struct Format {
     std::string name;
     std::function<std::unique_ptr<FormatDriver>(std::string& error)> load;
+    bool samples64 = true;
 };
 
 std::vector<Format> BuiltFormats();

@@ -39,3 +39,23 @@ StereoSamples RenderModel(int preset, const std::vector<HostSetting>& settings, 
     }
     return out;
 }
+
+const std::vector<std::vector<HostSetting>>& ComparedSettings()
+{
+    using namespace SondrelParams;
+    static const std::vector<std::vector<HostSetting>> settings = {
+        {},
+        {{kMix, 0.375}, {kPhase, 1.0}},
+        {{kMix, 0.375}, {kPhase, 1.0}, {kBandBypass + 3, 1.0}},
+        {{kBandBypass + 1, 1.0}, {kBandBypass + 5, 1.0}, {kRightBypass, 1.0}},
+        {{kLeftBypass, 1.0}, {kBandBypass, 1.0}, {kBandBypass + 7, 1.0}},
+        {{kMix, 0.0}},
+    };
+    return settings;
+}
+
+const std::vector<int>& ComparedBlockSizes()
+{
+    static const std::vector<int> sizes = {1, 7, 64, 441, 4096};
+    return sizes;
+}

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "adapters/lv2/Lv2Layout.h"
 #include "plugin/FactoryPresets.h"
 #include "plugin/SondrelParams.h"
 #include "tests/stress/ClapAudioBlock.h"
@@ -14,6 +15,7 @@
 #include "tests/stress/StressThreads.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/claphost/ClapEditorWindow.h"
+#include "tools/lv2host/Lv2UiWindow.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 #include "tools/vst3host/ComponentHandler.h"
 #include "tools/vst3host/ParameterChanges.h"
@@ -207,5 +209,47 @@ TEST_F(WindowStressTest, ClapAudioHostStateAndWindowThreadsShareOneInstance)
     ASSERT_TRUE(instance->LoadState(saved));
     ASSERT_TRUE(instance->SaveState(again));
     EXPECT_EQ(again, saved);
+    window.reset();
+}
+
+// LV2: the host's audio thread changes ports and runs, another saves the
+// state, and the UI thread idles, notifies port changes and takes the user's
+// drags; the host passes port values between its threads under its port lock.
+TEST_F(WindowStressTest, Lv2AudioStateAndUiThreadsShareOneInstance)
+{
+    std::string error;
+    std::unique_ptr<Lv2Bundle> bundle = Lv2Bundle::Load(SONDREL_LV2_BUNDLE, error);
+    ASSERT_TRUE(bundle) << error;
+    std::unique_ptr<Lv2Instance> instance = Lv2Instance::Open(*bundle, Lv2Layout::kStereoUri, 48000.0, kBlock, error);
+    ASSERT_TRUE(instance) << error;
+    instance->Activate();
+    std::unique_ptr<Lv2UiWindow> window = Lv2UiWindow::Open(*instance, error);
+    ASSERT_TRUE(window) << error;
+    window->Run(milliseconds(200));
+
+    StereoBlock<float> audio(kBlock);
+    RunSideBySide(kDuration, {
+        [&](std::mt19937& random) {
+            {
+                std::lock_guard<std::mutex> guard(instance->PortLock());
+                instance->Control(static_cast<int>(random() % kBands)) =
+                    std::uniform_real_distribution<float>(-18.0f, 18.0f)(random);
+                instance->Control(SondrelParams::kMix) = std::uniform_real_distribution<float>(0.0f, 100.0f)(random);
+                instance->Run(audio.inputs, audio.outputs, kBlock);
+            }
+            audio.Check();
+        },
+        [&](std::mt19937&) {
+            std::vector<uint8_t> state;
+            EXPECT_TRUE(instance->SavedProperty(Lv2Layout::kStateKey, state));
+        },
+        [&](std::mt19937& random) { DragAnyKnob(*window, random); },
+    });
+
+    EXPECT_TRUE(audio.finite);
+    EXPECT_FALSE(window->Writes().empty()) << "the user's drags reached the host";
+    const auto& touches = window->Touches();
+    EXPECT_EQ(std::count_if(touches.begin(), touches.end(), [](const Lv2UiWindow::Touch& t) { return t.grabbed; }),
+              std::count_if(touches.begin(), touches.end(), [](const Lv2UiWindow::Touch& t) { return !t.grabbed; }));
     window.reset();
 }

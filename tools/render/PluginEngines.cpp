@@ -2,6 +2,9 @@
 
 #include "tools/render/ClapEngine.h"
 #include "tools/render/FileOutput.h"
+#ifndef _WIN32
+#include "tools/render/Lv2Engine.h"
+#endif
 #include "tools/render/Vst2Engine.h"
 #include "tools/render/Vst3Engine.h"
 
@@ -16,6 +19,11 @@ std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::str
         return OpenClapEngine(trimmed, error);
     if (EndsWith(trimmed, ".so") || EndsWith(trimmed, ".dll"))
         return OpenVst2Engine(trimmed, error);
-    error = "cannot tell the plug-in format of " + path + ": expected a VST 2.4 .so or .dll, a .vst3 bundle or a .clap module";
+#ifndef _WIN32
+    if (EndsWith(trimmed, ".lv2"))
+        return OpenLv2Engine(trimmed, error);
+#endif
+    error = "cannot tell the plug-in format of " + path +
+            ": expected a VST 2.4 .so or .dll, a .vst3 bundle, a .clap module or an .lv2 bundle";
     return nullptr;
 }

@@ -26,7 +26,7 @@ public:
     virtual bool Meters(double (&levels)[4]) = 0;
 };
 
-// Opens a plug-in binary by its path: a VST 2.4 ".so", a VST3 ".vst3" bundle or
-// a CLAP ".clap" module.
+// Opens a plug-in binary by its path: a VST 2.4 ".so", a VST3 ".vst3" bundle,
+// a CLAP ".clap" module or an LV2 ".lv2" bundle.
 // Returns none and fills error when it cannot be loaded.
 std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::string& error);
