@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 #include "tests/support/HeapGrowth.h"
 #include "tests/support/TempDir.h"
 #include "tests/x11/X11EditorTest.h"
@@ -20,6 +21,7 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr int kGain1 = 0;
+constexpr int kMix = SondrelParams::kMix;
 constexpr int kRightButton = 3;
 constexpr xcb_keysym_t kReturnKey = 0xff0d;
 // The preset box, the preset file menu's hot spot and the first gain
@@ -222,26 +224,40 @@ TEST_F(Vst2WindowTest, MetersDrawnAreaByAreaMatchTheWholeEditorDrawnAtOnce)
             window.Run(Vst2EditorWindow::kIdlePeriod);
         }
     };
-    auto screenshot = [&](Vst2EditorWindow& window) {
-        int width = 0, height = 0;
-        return user->Screenshot(EditorOf(window), width, height);
-    };
     std::string error;
     std::unique_ptr<Vst2EditorWindow> moving = Vst2EditorWindow::Open(*host, error);
     ASSERT_TRUE(moving) << error;
     for (int step = 1; step <= 10; ++step)
         play(*moving, 0.05f * static_cast<float>(step), 2);
     play(*moving, 0.5f, 40);
-    const std::vector<uint32_t> drawnByArea = screenshot(*moving);
+    const std::vector<uint32_t> drawnByArea = Shown(*moving);
     moving.reset();
 
     std::unique_ptr<Vst2EditorWindow> fresh = Vst2EditorWindow::Open(*host, error);
     ASSERT_TRUE(fresh) << error;
     play(*fresh, 0.5f, 40);
-    const std::vector<uint32_t> drawnWhole = screenshot(*fresh);
+    const std::vector<uint32_t> drawnWhole = Shown(*fresh);
     ASSERT_EQ(drawnByArea.size(), drawnWhole.size());
     ASSERT_FALSE(drawnWhole.empty());
     EXPECT_TRUE(drawnByArea == drawnWhole);
+}
+
+// The value box left of the track follows the handle as it moves, as a
+// freshly opened editor draws the fader at the same value.
+TEST_F(Vst2WindowTest, MixReadoutFollowsTheFaderAsTheWholeEditorDrawsIt)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float before = host->GetParameter(kMix);
+    DragMixFader(*window, -90);
+    ASSERT_LT(host->GetParameter(kMix), before);
+    const std::vector<uint32_t> dragged = Shown(*window);
+    window.reset();
+    window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const std::vector<uint32_t> fresh = Shown(*window);
+    ASSERT_FALSE(fresh.empty());
+    EXPECT_TRUE(dragged == fresh);
 }
 
 TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)

@@ -18,6 +18,9 @@ protected:
     // The first band's gain knob, in editor pixels.
     static constexpr int kKnobX = 84;
     static constexpr int kKnobY = 108;
+    // The mix fader's handle at the right end of its track (mix 100 %).
+    static constexpr int kMixHandleX = 990;
+    static constexpr int kMixHandleY = 405;
     static constexpr int kLeftButton = 1;
 
     static void SetUpTestSuite()
@@ -57,13 +60,28 @@ protected:
     template <typename Window>
     void DragKnob(Window& window, int dy)
     {
-        Drag(window, kKnobX, kKnobY, dy, std::chrono::milliseconds(50));
+        Drag(window, kKnobX, kKnobY, 0, dy, std::chrono::milliseconds(50));
     }
 
-    // A drag from (x, y) of the editor by dy pixels in five steps, the host's
-    // loop running for pause after each.
+    // A drag of the mix fader's handle from its right end by dx pixels.
     template <typename Window>
-    void Drag(Window& window, int x, int y, int dy, std::chrono::milliseconds pause)
+    void DragMixFader(Window& window, int dx)
+    {
+        Drag(window, kMixHandleX, kMixHandleY, dx, 0, std::chrono::milliseconds(50));
+    }
+
+    // What the embedded editor shows, row after row.
+    template <typename Window>
+    std::vector<uint32_t> Shown(Window& window)
+    {
+        int width = 0, height = 0;
+        return user->Screenshot(EditorOf(window), width, height);
+    }
+
+    // A drag from (x, y) of the editor by (dx, dy) pixels in five steps, the
+    // host's loop running for pause after each.
+    template <typename Window>
+    void Drag(Window& window, int x, int y, int dx, int dy, std::chrono::milliseconds pause)
     {
         const xcb_window_t editor = EditorOf(window);
         user->MoveTo(editor, x, y);
@@ -71,7 +89,7 @@ protected:
         user->Press(kLeftButton);
         window.Run(pause);
         for (int step = 1; step <= 5; ++step) {
-            user->MoveTo(editor, x, y + dy * step / 5);
+            user->MoveTo(editor, x + dx * step / 5, y + dy * step / 5);
             window.Run(pause);
         }
         user->Release(kLeftButton);
