@@ -40,6 +40,8 @@ wine "$host" "$plugin" --cycles 100 --reference-headless "${reference_args[@]}" 
 [ "$(value "$run/cycles.txt" class-after-close)" = 0 ] || fail "window class left registered after closing"
 [ "$(value "$run/cycles.txt" headless-match)" = "differing 0 of 449080 area 0 0 0 0" ] \
   || fail "the window differs from the editor's drawing"
+[ "$(value "$run/cycles.txt" repaint-match)" = "all 16" ] \
+  || fail "an update rectangle was not painted to its last row and column"
 [ "$(value "$run/cycles.txt" entries-opened)" = 30 ] || fail "the text-entry box did not open every time"
 [ "$(value "$run/cycles.txt" entry-gdi-growth)" = 0 ] || fail "GDI objects leaked over 30 text entries"
 [ "$(value "$run/cycles.txt" entry-user-growth)" = 0 ] || fail "USER objects leaked over 30 text entries"

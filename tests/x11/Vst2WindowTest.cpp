@@ -14,6 +14,7 @@
 #include "plugin/SondrelParams.h"
 #include "tests/support/HeapGrowth.h"
 #include "tests/support/TempDir.h"
+#include "tools/hostwindow/UpdateShapes.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 
@@ -22,11 +23,8 @@ using std::chrono::milliseconds;
 
 constexpr int kGain1 = 0;
 constexpr int kMix = SondrelParams::kMix;
-constexpr int kRightButton = 3;
-constexpr xcb_keysym_t kReturnKey = 0xff0d;
-// The preset box, the preset file menu's hot spot and the first gain
-// knob's value text, in editor pixels.
-constexpr int kPresetBoxX = 525, kPresetBoxY = 15;
+// The preset file menu's hot spot and the first gain knob's value text, in
+// editor pixels.
 constexpr int kFileMenuX = 367, kFileMenuY = 18;
 constexpr int kGainTextX = 84, kGainTextY = 136;
 // Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
@@ -63,14 +61,6 @@ protected:
         window->SendIdleCalls(idleCalls);
         window->Run(milliseconds(200));
         return window;
-    }
-
-    void Click(Vst2EditorWindow& window, int x, int y, int button = kLeftButton)
-    {
-        user->MoveTo(EditorOf(window), x, y);
-        window.Run(milliseconds(50));
-        user->Press(button);
-        user->Release(button);
     }
 
     // Clicks at (x, y) of the editor and, while the host's loop runs the menu
@@ -260,6 +250,22 @@ TEST_F(Vst2WindowTest, MixReadoutFollowsTheFaderAsTheWholeEditorDrawsIt)
     EXPECT_TRUE(dragged == fresh);
 }
 
+// A window that covered part of the editor goes: the uncovered area is
+// painted again to its last row and column, whatever its shape.
+TEST_F(Vst2WindowTest, EveryUncoveredAreaIsPaintedAgainToItsLastRowAndColumn)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const std::vector<uint32_t> whole = Shown(*window);
+    ASSERT_FALSE(whole.empty());
+    for (const PixelRect& area : UpdateShapes(1030, 436)) {
+        user->Uncover(EditorOf(*window), area);
+        window->Run(milliseconds(60));
+        EXPECT_TRUE(Shown(*window) == whole)
+            << "uncovered " << area.left << ", " << area.top << " to " << area.right << ", " << area.bottom;
+    }
+}
+
 TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
 {
     std::unique_ptr<Vst2Host> second = Load();
@@ -321,7 +327,6 @@ TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
 TEST_F(Vst2WindowTest, UnusedKeysGoOnToTheHostsWindow)
 {
     constexpr xcb_keysym_t kF5 = 0xffc2;
-    constexpr int kBackdropX = 20, kBackdropY = 400;
     std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
     ASSERT_TRUE(window);
     Click(*window, kBackdropX, kBackdropY);
@@ -332,6 +337,13 @@ TEST_F(Vst2WindowTest, UnusedKeysGoOnToTheHostsWindow)
     user->Key('q');
     window->Run(milliseconds(100));
     EXPECT_EQ(window->Window().KeyPresses(), 2);
+}
+
+TEST_F(Vst2WindowTest, TheEditorHasTheKeyboardOnlyWhileATextBoxIsOpen)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(*window);
 }
 
 // The X server going away under an open editor: the host's idle calls go on

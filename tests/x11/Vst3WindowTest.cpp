@@ -158,6 +158,13 @@ TEST_F(Vst3WindowTest, MixReadoutFollowsTheFaderAsTheWholeEditorDrawsIt)
     EXPECT_TRUE(dragged == fresh);
 }
 
+TEST_F(Vst3WindowTest, TheEditorHasTheKeyboardOnlyWhileATextBoxIsOpen)
+{
+    std::unique_ptr<Vst3EditorWindow> window = OpenEditor(*instance);
+    ASSERT_TRUE(window);
+    ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(*window);
+}
+
 TEST_F(Vst3WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
 {
     std::unique_ptr<Vst3Instance> second = NewInstance();

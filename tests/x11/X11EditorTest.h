@@ -22,6 +22,16 @@ protected:
     static constexpr int kMixHandleX = 990;
     static constexpr int kMixHandleY = 405;
     static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 3;
+    // The preset box (a right click opens its text-entry box) and a point of
+    // the backdrop, which no control covers.
+    static constexpr int kPresetBoxX = 525;
+    static constexpr int kPresetBoxY = 15;
+    static constexpr int kBackdropX = 20;
+    static constexpr int kBackdropY = 400;
+    static constexpr xcb_keysym_t kReturnKey = 0xff0d;
+    static constexpr xcb_keysym_t kEscapeKey = 0xff1b;
+    static constexpr xcb_keysym_t kF5Key = 0xffc2;
 
     static void SetUpTestSuite()
     {
@@ -54,6 +64,41 @@ protected:
         const std::vector<uint32_t> screen = user->Screenshot(EditorOf(window), width, height);
         const std::unique_ptr<MemBitmap> snapshot = EditorScreen::RenderSnapshot();
         return snapshot ? EditorScreen::DifferentPixels(screen, width, height, *snapshot) : -1;
+    }
+
+    template <typename Window>
+    void Click(Window& window, int x, int y, int button = kLeftButton)
+    {
+        user->MoveTo(EditorOf(window), x, y);
+        window.Run(std::chrono::milliseconds(50));
+        user->Press(button);
+        user->Release(button);
+    }
+
+    // The keyboard stays with the host's window when the user clicks the
+    // editor; the text-entry box takes it while open and gives it back when
+    // it closes, applied or cancelled. Keys the editor does not use go on
+    // to the host.
+    template <typename Window>
+    void ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(Window& window)
+    {
+        const xcb_window_t host = window.Window().Id();
+        user->SetFocus(host);
+        for (const xcb_keysym_t closing : {kEscapeKey, kReturnKey}) {
+            Click(window, kBackdropX, kBackdropY);
+            window.Run(std::chrono::milliseconds(100));
+            EXPECT_EQ(user->FocusWindow(), host) << "a click leaves the keyboard with the host";
+            Click(window, kPresetBoxX, kPresetBoxY, kRightButton);
+            window.Run(std::chrono::milliseconds(100));
+            EXPECT_EQ(user->FocusWindow(), EditorOf(window)) << "the open box has the keyboard";
+            user->Key(closing);
+            window.Run(std::chrono::milliseconds(200));
+            EXPECT_EQ(user->FocusWindow(), host) << "the closed box gave the keyboard back";
+        }
+        const int presses = window.Window().KeyPresses();
+        user->Key(kF5Key);
+        window.Run(std::chrono::milliseconds(100));
+        EXPECT_EQ(window.Window().KeyPresses(), presses + 1) << "a key the editor does not use reaches the host";
     }
 
     // A drag of the first gain knob by dy pixels (negative: upwards).
