@@ -315,8 +315,8 @@ void X11WindowHost::ForwardToHost(const xcb_key_press_event_t& event, uint32_t m
     xcb_flush(connection->Get());
 }
 
-// The keyboard is the host's but while a text-entry box is open: the box
-// takes it from whichever window had it, and gives it back to that window.
+// The keyboard stays with the host except while a text-entry box is open: the
+// box takes it from whichever window had it and gives it back to that window.
 void X11WindowHost::TakeFocus()
 {
     xcb_connection_t* c = connection->Get();
