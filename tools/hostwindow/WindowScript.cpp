@@ -136,6 +136,19 @@ void RunRepaints(const HostWindow& window, const RasterBitmap& reference, std::o
     out << "repaint-match all " << shapes.size() << "\n";
 }
 
+// Where the editor's window lies in the host window's client area, and the
+// size of that area: the editor fills it when both are the editor's size.
+void ReportPlacement(const HostWindow& window, std::ostream& out)
+{
+    RECT client{}, editor{};
+    HWND editorWindow = window.EditorWindow();
+    if (!editorWindow || !GetClientRect(window.Handle(), &client) || !GetWindowRect(editorWindow, &editor))
+        return;
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&editor), 2);
+    out << "host-client " << client.right << " " << client.bottom << "\n";
+    out << "editor-window " << editor.left << " " << editor.top << " " << editor.right << " " << editor.bottom << "\n";
+}
+
 } // namespace
 
 bool WindowScript::Parse(int argc, char** argv, const char* usage)
@@ -181,6 +194,7 @@ int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::o
     if (!driver.OpenEditor(window.Handle()))
         return out << "open-failed\n", 1;
     out << "opened " << (window.EditorWindow() ? 1 : 0) << "\n";
+    ReportPlacement(window, out);
     POINT origin{0, 0};
     ClientToScreen(window.EditorWindow() ? window.EditorWindow() : window.Handle(), &origin);
     out << "editor-origin " << origin.x << " " << origin.y << "\n" << std::flush;
