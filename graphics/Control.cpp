@@ -10,7 +10,7 @@ constexpr int kPromptHalfHeight = 8;
 } // namespace
 
 Control::Control(PluginBase* owner, const PixelRect& area, int index, const BlendSpec& blendSpec)
-    : plugin(owner), rect(area), targetRect(area), paramIndex(index), blend(blendSpec)
+    : plugin(owner), rect(area), targetRect(area), drawnRect(area), paramIndex(index), blend(blendSpec)
 {
 }
 

@@ -68,6 +68,10 @@ public:
     void SetValue(double v) { value = v; }
     double DefaultValue() const { return defaultValue; }
     const PixelRect& Rect() const { return rect; }
+    // Everything the control draws: its rectangle and any part it draws
+    // beside it. A change redraws this area, and a redraw that touches it
+    // draws the control.
+    const PixelRect& DrawnRect() const { return drawnRect; }
     const PixelRect& TargetRect() const { return targetRect; }
     bool IsHidden() const { return hidden; }
     bool IsGreyed() const { return greyed; }
@@ -84,6 +88,8 @@ public:
 protected:
     // The editor this control belongs to, or null before it was added.
     Graphics* Editor() const { return editor; }
+    // Adds a part drawn outside the control's rectangle to DrawnRect.
+    void DrawsAlso(const PixelRect& part) { drawnRect = drawnRect.Union(part); }
     // The linked parameter, or null.
     Param* LinkedParam() const;
     // The linked parameter's display text and unit, "%s %s"; empty without one.
@@ -95,6 +101,7 @@ protected:
     Graphics* editor = nullptr;
     PixelRect rect;
     PixelRect targetRect;
+    PixelRect drawnRect;
     int paramIndex;
     std::vector<AuxParamLink> auxParams;
     // Written by the host's and the audio thread (under the plug-in's lock) as

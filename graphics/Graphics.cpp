@@ -99,7 +99,7 @@ bool Graphics::CollectDirtyArea(PixelRect& out) const
     bool any = false;
     for (const auto& control : controls) {
         if (control->NeedsDrawing()) {
-            out = out.Union(control->Rect());
+            out = out.Union(control->DrawnRect());
             any = true;
         }
     }
@@ -110,8 +110,8 @@ bool Graphics::CollectDirtyAreas(std::vector<PixelRect>& out) const
 {
     out.clear();
     for (const auto& control : controls) {
-        if (control->NeedsDrawing() && !control->Rect().IsEmpty())
-            AddArea(out, control->Rect());
+        if (control->NeedsDrawing() && !control->DrawnRect().IsEmpty())
+            AddArea(out, control->DrawnRect());
     }
     return !out.empty();
 }
@@ -142,7 +142,7 @@ void Graphics::RenderArea(const PixelRect& area)
 {
     drawArea = area;
     for (const auto& control : controls) {
-        const PixelRect& r = control->Rect();
+        const PixelRect& r = control->DrawnRect();
         const bool overlaps = !r.IsEmpty() && !area.IsEmpty() && area.right >= r.left && area.left < r.right &&
                               area.bottom >= r.top && area.top < r.bottom;
         if (!control->IsHidden() && overlaps)

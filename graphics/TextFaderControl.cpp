@@ -16,6 +16,7 @@ TextFaderControl::TextFaderControl(PluginBase* owner, int x, int y, int trackLen
     const int h = handleImage.FrameHeight();
     targetRect = {x, y, x + kBoxOffset + trackLength, y + h};
     textRect = {x, y + h - kBoxBottomGap - kBoxHeight, x + kBoxWidth, y + h - kBoxBottomGap};
+    DrawsAlso(textRect);
     textStyle = style;
     promptDisabled = false;
 }

@@ -16,6 +16,8 @@ TextKnobControl::TextKnobControl(PluginBase* owner, const PixelRect& area, int i
       image(strip)
 {
     targetRect = area;
+    DrawsAlso(textRect);
+    DrawsAlso(imageRect);
     promptDisabled = false;
     textStyle = style;
 }

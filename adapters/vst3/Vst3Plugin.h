@@ -50,6 +50,7 @@ public:
                                                    Vst3::String128 string) override;
     Vst3::ParamValue PLUGIN_API plainParamToNormalized(Vst3::ParamID id, Vst3::ParamValue plainValue) override;
     Vst3::ParamValue PLUGIN_API getParamNormalized(Vst3::ParamID id) override;
+    Vst3::tresult PLUGIN_API setComponentState(Vst3::IBStream* state) override;
     Vst3::tresult PLUGIN_API setParamNormalized(Vst3::ParamID id, Vst3::ParamValue value) override;
     // "editor" makes a new view of the editor (none for a headless build).
     Vst3::IPlugView* PLUGIN_API createView(Vst3::FIDString name) override;

@@ -1,7 +1,8 @@
 // The text-entry box, drawn by the editor itself over the edited control:
-// it takes the keyboard while open; Return applies, Escape cancels, a press
-// on the editor outside the box and the wheel are told to the editor's
-// TextEntrySession. Applying and closing happen on the next timer tick.
+// it takes the keyboard while open and gives it back when it closes; Return
+// applies, Escape cancels, a press on the editor outside the box and the
+// wheel are told to the editor's TextEntrySession. Applying and closing
+// happen on the next timer tick.
 #include "graphics/Control.h"
 #include "graphics/Graphics.h"
 #include "graphics/x11/X11Connection.h"
@@ -24,7 +25,7 @@ bool X11WindowHost::OpenTextEntry(Control& control, const TextStyle& style, cons
     entryStyle = style;
     entryRect = rect;
     entryBox.Open(text, param, control.TextEntryLength());
-    xcb_set_input_focus(connection->Get(), XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+    TakeFocus();
     Present(entryRect);
     return true;
 }
@@ -58,10 +59,12 @@ void X11WindowHost::EntryPressed(int x, int y)
         editor.EntrySession().PressOnEditor();
 }
 
-// The editor under the box is drawn again on the next redraw.
+// The editor under the box is drawn again on the next redraw, and the
+// keyboard goes back.
 std::string X11WindowHost::CloseEntry()
 {
     uncovered = uncovered.Union(entryRect);
+    GiveFocusBack();
     return entryBox.Text();
 }
 

@@ -263,7 +263,6 @@ void X11WindowHost::ButtonPressed(const xcb_button_press_event_t& event)
         EntryPressed(event.event_x, event.event_y);
         return;
     }
-    TakeFocus(event.time);
     if (clicks.IsDoubleClick(event.detail, event.time, event.event_x, event.event_y)) {
         pointerCaptured = editor.PointerDoubleClick(event.event_x, event.event_y, mods);
         return;
@@ -316,9 +315,27 @@ void X11WindowHost::ForwardToHost(const xcb_key_press_event_t& event, uint32_t m
     xcb_flush(connection->Get());
 }
 
-void X11WindowHost::TakeFocus(xcb_timestamp_t time)
+// The keyboard stays with the host except while a text-entry box is open: the
+// box takes it from whichever window had it and gives it back to that window.
+void X11WindowHost::TakeFocus()
 {
-    xcb_set_input_focus(connection->Get(), XCB_INPUT_FOCUS_PARENT, window, time);
+    xcb_connection_t* c = connection->Get();
+    xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    focusBefore = focus && focus->focus != window ? focus->focus : parentWindow;
+    std::free(focus);
+    xcb_set_input_focus(c, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+}
+
+void X11WindowHost::GiveFocusBack()
+{
+    if (!window || !connection->IsOpen())
+        return;
+    xcb_connection_t* c = connection->Get();
+    xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
+    if (focus && focus->focus == window)
+        xcb_set_input_focus(c, XCB_INPUT_FOCUS_PARENT, focusBefore, XCB_CURRENT_TIME);
+    std::free(focus);
+    xcb_flush(c);
 }
 
 void X11WindowHost::ReleaseInput()

@@ -69,7 +69,8 @@ private:
     void KeyPressed(const xcb_key_press_event_t& event);
     void ForwardToHost(const xcb_key_press_event_t& event, uint32_t mask);
     void ErrorArrived(const xcb_generic_error_t& error);
-    void TakeFocus(xcb_timestamp_t time);
+    void TakeFocus();
+    void GiveFocusBack();
     void HandleModalEvent(const xcb_generic_event_t& event);
     void WhileModal();
 
@@ -90,6 +91,8 @@ private:
     xcb_window_t window = XCB_WINDOW_NONE;
     xcb_window_t parentWindow = XCB_WINDOW_NONE;
     xcb_window_t topLevel = XCB_WINDOW_NONE;
+    // Where the keyboard goes back to when the text-entry box closes.
+    xcb_window_t focusBefore = XCB_WINDOW_NONE;
     xcb_cursor_t blankCursor = XCB_CURSOR_NONE;
     int hiddenCursorX = -1;
     int hiddenCursorY = -1;

@@ -11,3 +11,11 @@ void Click(GraphicsHeadless& gui, int x, int y, const MouseMods& mods)
     gui.Press(x, y, mods);
     gui.Release(x, y, mods);
 }
+
+std::vector<uint32_t> PixelsOf(const RasterBitmap& bitmap)
+{
+    std::vector<uint32_t> pixels;
+    for (int32_t y = 0; y < bitmap.Height(); ++y)
+        pixels.insert(pixels.end(), bitmap.Row(y), bitmap.Row(y) + bitmap.Width());
+    return pixels;
+}

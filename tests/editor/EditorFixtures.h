@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "graphics/headless/GraphicsHeadless.h"
 #include "plugin/Sondrel.h"
@@ -44,3 +46,6 @@ Point CentreOf(const Control& control);
 
 // A press and release at one point.
 void Click(GraphicsHeadless& gui, int x, int y, const MouseMods& mods);
+
+// A bitmap's pixels, row after row, for comparing two pictures.
+std::vector<uint32_t> PixelsOf(const RasterBitmap& bitmap);

@@ -119,3 +119,30 @@ TEST_F(EditorLayoutTest, ControlsStartWithThePresetsValues)
     EXPECT_DOUBLE_EQ(At(2)->Value(), plugin.GetParam(kGain + 1)->ToNormalised(plugin.GetParam(kGain + 1)->Value()));
     EXPECT_TRUE(At(40)->NeedsDrawing());
 }
+
+// Each control changed alone is drawn, area by area, as the whole editor
+// draws it: the area a control marks for redrawing holds all it draws (the
+// fader's value box beside its track, the knobs' texts) at any value.
+TEST_F(EditorLayoutTest, EachControlChangedAloneIsDrawnAsTheWholeEditorDrawsIt)
+{
+    const PixelRect whole{0, 0, gui.Width(), gui.Height()};
+    gui.Redraw(whole);
+    for (int i = 1; i < gui.ControlCount(); ++i) {
+        for (const double v : {1.0, 0.5, 0.0}) {
+            Control* control = At(i);
+            const int param = control->ParamIndex();
+            if (param >= 0) {
+                plugin.GetParam(param)->SetFromNormalised(v);
+                gui.PushHostValue(param, v, true);
+            } else {
+                control->SetFromUser(v);
+            }
+            std::vector<PixelRect> areas;
+            gui.CollectDirtyAreas(areas);
+            gui.RedrawAreas(areas);
+            const std::vector<uint32_t> ticked = PixelsOf(gui.Screen());
+            gui.Redraw(whole);
+            EXPECT_TRUE(ticked == PixelsOf(gui.Screen())) << "control " << i << " at " << v;
+        }
+    }
+}

@@ -2,6 +2,7 @@
 // format carries 64-bit samples, against the sample-by-sample model, bit for
 // bit, on whichever processing path it picked for this processor.
 #include "tests/formats/FormatDriver.h"
+#include "tests/formats/ProcessSignal.h"
 #include "tests/support/ModelRender.h"
 
 namespace {
@@ -13,17 +14,7 @@ std::vector<std::vector<Sample>> Render(PluginDriver& plugin, const std::vector<
     for (const HostSetting& s : settings)
         plugin.SetParameter(s.index, s.normalised);
     EXPECT_TRUE(plugin.Start(48000.0, block, std::is_same_v<Sample, double>));
-    const std::size_t frames = signal[0].size();
-    std::vector<std::vector<Sample>> in(2), out(2, std::vector<Sample>(frames));
-    for (std::size_t c = 0; c < 2; ++c)
-        in[c].assign(signal[c].begin(), signal[c].end());
-    for (std::size_t at = 0; at < frames; at += static_cast<std::size_t>(block)) {
-        const int n = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(block), frames - at));
-        Sample* ins[] = {in[0].data() + at, in[1].data() + at};
-        Sample* outs[] = {out[0].data() + at, out[1].data() + at};
-        EXPECT_TRUE(plugin.Process(ins, outs, n));
-    }
-    return out;
+    return ProcessSignal<Sample>(plugin, signal, block);
 }
 
 using BitExact = FormatTest;

@@ -76,6 +76,6 @@ TEST_F(ArdourHost, SessionLoadsThePluginOnMonoAndStereoTracks)
     const RunResult session = RunArdour(script + "/session");
     for (const char* expected :
          {"track 2: plug-in inputs 2 outputs 2", "track 1: plug-in inputs 1", "name: Sondrel", "parameters: 39",
-          "programs: 32"})
+          "new: mix 1.00 gain 0.50", "programs: 32"})
         EXPECT_NE(session.output.find(expected), std::string::npos) << expected << "\n" << session.output;
 }

@@ -15,12 +15,16 @@ local function insert_on_track (channels)
   local insert = plugin:to_insert ()
   print (string.format ("track %d: plug-in inputs %d outputs %d", channels,
     insert:input_streams ():n_audio (), insert:output_streams ():n_audio ()))
-  return insert:plugin (0)
+  return insert
 end
 
-local plugin = insert_on_track (2)
+local insert = insert_on_track (2)
 insert_on_track (1)
+local plugin = insert:plugin (0)
 print ("name: " .. plugin:name ())
+-- What Ardour shows of a new instance (VST 2.4 values, 0..1): the values it plays.
+print (string.format ("new: mix %.2f gain %.2f", ARDOUR.LuaAPI.get_plugin_insert_param (insert, 38, false),
+  ARDOUR.LuaAPI.get_plugin_insert_param (insert, 0, false)))
 print ("parameters: " .. plugin:parameter_count ())
 local programs = 0
 for i = 0, 99 do

@@ -1,5 +1,6 @@
 -- Loads the VST3 plug-in into a headless Ardour session on the dummy backend,
--- sets two parameters, saves, reloads and prints what Ardour sees.
+-- prints the values Ardour shows for the new instance, sets two parameters,
+-- saves, reloads and prints what Ardour sees.
 -- Argument: the session folder.
 local folder = arg[1]
 AudioEngine:set_backend ("None (Dummy)", "", "")
@@ -25,6 +26,8 @@ local plugin = insert:plugin (0)
 print ("name: " .. plugin:name ())
 print ("parameters: " .. plugin:parameter_count ())
 -- Ardour numbers the parameters it shows: 0 is the host bypass, then the plug-in's.
+print (string.format ("new: mix %.1f gain %.2f", ARDOUR.LuaAPI.get_plugin_insert_param (insert, 39, false),
+  ARDOUR.LuaAPI.get_plugin_insert_param (insert, 1, false)))
 ARDOUR.LuaAPI.set_plugin_insert_param (insert, 1, 6.5)
 ARDOUR.LuaAPI.set_plugin_insert_param (insert, 39, 80)
 ARDOUR.LuaAPI.usleep (200000)

@@ -76,7 +76,9 @@ TEST_F(ArdourVst3, SessionLoadsSavesAndRestoresThePlugin)
     ASSERT_EQ(RunArdour(std::string(kScanner) + " -q " + Bundle()).status, 0);
     const RunResult session = RunArdour(script + "/session");
     // Ardour shows the host bypass and the 39 parameters; it keeps the
-    // program-change parameter to itself.
+    // program-change parameter to itself. A new instance shows the values
+    // it plays, those of its first preset (mix 100 %), not the declared
+    // defaults (mix 50 %).
     ExpectAll(session, {"track 2: plug-in inputs 2 outputs 2", "track 1: plug-in inputs 1", "name: Sondrel",
-                        "parameters: 40", "saved: 0", "reloaded: gain 6.50 mix 80.0"});
+                        "parameters: 40", "new: mix 100.0 gain 0.00", "saved: 0", "reloaded: gain 6.50 mix 80.0"});
 }

@@ -1,12 +1,15 @@
 // What the host sees of the parameters: their list, units, program list,
 // texts and conversions.
+#include <algorithm>
 #include <cmath>
 
 #include "plugin/SondrelParams.h"
 #include "tests/vst3/Vst3TestSupport.h"
+#include "tools/vst3host/ComponentHandler.h"
 
 using namespace Vst3;
 using namespace SondrelParams;
+using namespace Vst3Host;
 
 namespace {
 ParameterInfo InfoAt(IEditController& controller, int32 index)
@@ -188,6 +191,38 @@ TEST_F(Vst3PluginTest, SetParamNormalizedStoresTheStepRoundedValueOnly)
 }
 
 // A plug-in without presets has no preset parameter: the host bypass comes first.
+// A host shows the declared defaults for a new instance until it learns
+// better: handing the component's state to the controller, as hosts do to
+// bring the two together, tells it to read the values anew, and it then
+// shows what the plug-in plays, the first preset's (mix 100 %, not 50 %).
+TEST_F(Vst3PluginTest, HostThatSyncsTheControllerShowsTheValuesOfTheFirstPreset)
+{
+    HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();
+    ASSERT_EQ(Controller().setComponentHandler(handler.Get()), kResultTrue);
+    std::vector<ParamID> ids;
+    std::vector<ParamValue> shown;
+    for (int32 i = 0; i < Controller().getParameterCount(); ++i) {
+        const ParameterInfo info = InfoAt(Controller(), i);
+        ids.push_back(info.id);
+        shown.push_back(info.defaultNormalizedValue);
+    }
+    HostPtr<MemoryStream> state = MakeHostObject<MemoryStream>();
+    ASSERT_EQ(instance->Component()->getState(state.Get()), kResultOk);
+    ASSERT_EQ(state->seek(0, IBStream::kIBSeekSet, nullptr), kResultOk);
+    EXPECT_EQ(Controller().setComponentState(state.Get()), kNotImplemented) << "there is nothing to take";
+    for (const ComponentHandler::Call& call : handler->Calls()) {
+        if (call.kind == ComponentHandler::Call::kRestart && (call.flags & kParamValuesChanged))
+            for (std::size_t i = 0; i < ids.size(); ++i)
+                shown[i] = Controller().getParamNormalized(ids[i]);
+    }
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(shown[i], Controller().getParamNormalized(ids[i])) << "parameter " << ids[i];
+    const auto mix = std::find(ids.begin(), ids.end(), static_cast<ParamID>(kMix)) - ids.begin();
+    EXPECT_EQ(shown[static_cast<std::size_t>(mix)], 1.0);
+    EXPECT_EQ(Plugin().GetParam(kMix)->Value(), 100.0) << "what the plug-in plays";
+    Controller().setComponentHandler(nullptr);
+}
+
 TEST(Vst3PresetlessPlugin, ShowsBypassFirstAndAnEmptyProgramList)
 {
     PluginConfig config;

@@ -35,11 +35,16 @@ fi
 wine "$host" "$plugin" --cycles 100 --reference-headless "${reference_args[@]}" --entry-cycles 30 500 15 \
   >"$run/cycles.txt" 2>/dev/null || fail "host failed"
 [ "$(value "$run/cycles.txt" opened)" = 1 ] || fail "the editor did not open in the host window"
+[ "$(value "$run/cycles.txt" editor-size)" = "1030 436" ] || fail "the editor asks for a size other than 1030 x 436"
+[ "$(value "$run/cycles.txt" editor-window)" = "0 0 1030 436" ] \
+  && [ "$(value "$run/cycles.txt" host-client)" = "1030 436" ] || fail "the editor's window does not fill the host's"
 [ "$(value "$run/cycles.txt" gdi-growth)" = 0 ] || fail "GDI objects leaked over 100 open/close cycles"
 [ "$(value "$run/cycles.txt" user-growth)" = 0 ] || fail "USER objects leaked over 100 open/close cycles"
 [ "$(value "$run/cycles.txt" class-after-close)" = 0 ] || fail "window class left registered after closing"
 [ "$(value "$run/cycles.txt" headless-match)" = "differing 0 of 449080 area 0 0 0 0" ] \
   || fail "the window differs from the editor's drawing"
+[ "$(value "$run/cycles.txt" repaint-match)" = "all 16" ] \
+  || fail "an update rectangle was not painted to its last row and column"
 [ "$(value "$run/cycles.txt" entries-opened)" = 30 ] || fail "the text-entry box did not open every time"
 [ "$(value "$run/cycles.txt" entry-gdi-growth)" = 0 ] || fail "GDI objects leaked over 30 text entries"
 [ "$(value "$run/cycles.txt" entry-user-growth)" = 0 ] || fail "USER objects leaked over 30 text entries"

@@ -27,6 +27,35 @@ void EditorUser::MoveTo(xcb_window_t window, int x, int y)
     std::free(at);
 }
 
+xcb_window_t EditorUser::FocusWindow()
+{
+    xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(Conn(), xcb_get_input_focus(Conn()), nullptr);
+    const xcb_window_t window = focus ? focus->focus : static_cast<xcb_window_t>(XCB_WINDOW_NONE);
+    std::free(focus);
+    return window;
+}
+
+void EditorUser::SetFocus(xcb_window_t window)
+{
+    xcb_set_input_focus(Conn(), XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+    Sync();
+}
+
+void EditorUser::Uncover(xcb_window_t window, const PixelRect& area)
+{
+    xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(
+        Conn(),
+        xcb_translate_coordinates(Conn(), window, Screen()->root, static_cast<int16_t>(area.left),
+                                  static_cast<int16_t>(area.top)),
+        nullptr);
+    if (!at)
+        return;
+    const xcb_window_t cover = CreateWindow(at->dst_x, at->dst_y, area.Width(), area.Height(), 0);
+    std::free(at);
+    xcb_destroy_window(Conn(), cover);
+    Sync();
+}
+
 void EditorUser::Type(const std::string& text)
 {
     for (const char c : text)

@@ -21,6 +21,12 @@ public:
     // Text of characters found unshifted on the keyboard (digits, small
     // letters, '.', ' ' and the like).
     void Type(const std::string& text);
+    // The window with the X input focus, and handing it to a window.
+    xcb_window_t FocusWindow();
+    void SetFocus(xcb_window_t window);
+    // Covers area of window with a window of the user's own and takes it
+    // away again: the server then asks window to paint that area anew.
+    void Uncover(xcb_window_t window, const PixelRect& area);
     // The window's pixels, 0x00RRGGBB, row after row; empty when it cannot be read.
     std::vector<uint32_t> Screenshot(xcb_window_t window, int& width, int& height);
 };

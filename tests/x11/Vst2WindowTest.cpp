@@ -11,8 +11,10 @@
 #include <thread>
 
 #include "plugin/FactoryPresets.h"
+#include "plugin/SondrelParams.h"
 #include "tests/support/HeapGrowth.h"
 #include "tests/support/TempDir.h"
+#include "tools/hostwindow/UpdateShapes.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
 
@@ -20,11 +22,9 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr int kGain1 = 0;
-constexpr int kRightButton = 3;
-constexpr xcb_keysym_t kReturnKey = 0xff0d;
-// The preset box, the preset file menu's hot spot and the first gain
-// knob's value text, in editor pixels.
-constexpr int kPresetBoxX = 525, kPresetBoxY = 15;
+constexpr int kMix = SondrelParams::kMix;
+// The preset file menu's hot spot and the first gain knob's value text, in
+// editor pixels.
 constexpr int kFileMenuX = 367, kFileMenuY = 18;
 constexpr int kGainTextX = 84, kGainTextY = 136;
 // Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
@@ -61,14 +61,6 @@ protected:
         window->SendIdleCalls(idleCalls);
         window->Run(milliseconds(200));
         return window;
-    }
-
-    void Click(Vst2EditorWindow& window, int x, int y, int button = kLeftButton)
-    {
-        user->MoveTo(EditorOf(window), x, y);
-        window.Run(milliseconds(50));
-        user->Press(button);
-        user->Release(button);
     }
 
     // Clicks at (x, y) of the editor and, while the host's loop runs the menu
@@ -222,26 +214,56 @@ TEST_F(Vst2WindowTest, MetersDrawnAreaByAreaMatchTheWholeEditorDrawnAtOnce)
             window.Run(Vst2EditorWindow::kIdlePeriod);
         }
     };
-    auto screenshot = [&](Vst2EditorWindow& window) {
-        int width = 0, height = 0;
-        return user->Screenshot(EditorOf(window), width, height);
-    };
     std::string error;
     std::unique_ptr<Vst2EditorWindow> moving = Vst2EditorWindow::Open(*host, error);
     ASSERT_TRUE(moving) << error;
     for (int step = 1; step <= 10; ++step)
         play(*moving, 0.05f * static_cast<float>(step), 2);
     play(*moving, 0.5f, 40);
-    const std::vector<uint32_t> drawnByArea = screenshot(*moving);
+    const std::vector<uint32_t> drawnByArea = Shown(*moving);
     moving.reset();
 
     std::unique_ptr<Vst2EditorWindow> fresh = Vst2EditorWindow::Open(*host, error);
     ASSERT_TRUE(fresh) << error;
     play(*fresh, 0.5f, 40);
-    const std::vector<uint32_t> drawnWhole = screenshot(*fresh);
+    const std::vector<uint32_t> drawnWhole = Shown(*fresh);
     ASSERT_EQ(drawnByArea.size(), drawnWhole.size());
     ASSERT_FALSE(drawnWhole.empty());
     EXPECT_TRUE(drawnByArea == drawnWhole);
+}
+
+// The value box left of the track follows the handle as it moves, as a
+// freshly opened editor draws the fader at the same value.
+TEST_F(Vst2WindowTest, MixReadoutFollowsTheFaderAsTheWholeEditorDrawsIt)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const float before = host->GetParameter(kMix);
+    DragMixFader(*window, -90);
+    ASSERT_LT(host->GetParameter(kMix), before);
+    const std::vector<uint32_t> dragged = Shown(*window);
+    window.reset();
+    window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const std::vector<uint32_t> fresh = Shown(*window);
+    ASSERT_FALSE(fresh.empty());
+    EXPECT_TRUE(dragged == fresh);
+}
+
+// A window that covered part of the editor goes: the uncovered area is
+// painted again to its last row and column, whatever its shape.
+TEST_F(Vst2WindowTest, EveryUncoveredAreaIsPaintedAgainToItsLastRowAndColumn)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    const std::vector<uint32_t> whole = Shown(*window);
+    ASSERT_FALSE(whole.empty());
+    for (const PixelRect& area : UpdateShapes(1030, 436)) {
+        user->Uncover(EditorOf(*window), area);
+        window->Run(milliseconds(60));
+        EXPECT_TRUE(Shown(*window) == whole)
+            << "uncovered " << area.left << ", " << area.top << " to " << area.right << ", " << area.bottom;
+    }
 }
 
 TEST_F(Vst2WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)
@@ -305,7 +327,6 @@ TEST_F(Vst2WindowTest, HostWindowDestroyedBeforeCloseLeavesTheEditorClosed)
 TEST_F(Vst2WindowTest, UnusedKeysGoOnToTheHostsWindow)
 {
     constexpr xcb_keysym_t kF5 = 0xffc2;
-    constexpr int kBackdropX = 20, kBackdropY = 400;
     std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
     ASSERT_TRUE(window);
     Click(*window, kBackdropX, kBackdropY);
@@ -316,6 +337,13 @@ TEST_F(Vst2WindowTest, UnusedKeysGoOnToTheHostsWindow)
     user->Key('q');
     window->Run(milliseconds(100));
     EXPECT_EQ(window->Window().KeyPresses(), 2);
+}
+
+TEST_F(Vst2WindowTest, TheEditorHasTheKeyboardOnlyWhileATextBoxIsOpen)
+{
+    std::unique_ptr<Vst2EditorWindow> window = OpenEditor(*host);
+    ASSERT_TRUE(window);
+    ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(*window);
 }
 
 // The X server going away under an open editor: the host's idle calls go on

@@ -2,6 +2,7 @@
 // mode of our test host (with its own run loop) and used through XTest.
 #include <memory>
 
+#include "plugin/SondrelParams.h"
 #include "tests/support/HeapGrowth.h"
 #include "tests/x11/X11EditorTest.h"
 #include "tools/vst3host/ComponentHandler.h"
@@ -15,6 +16,7 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr ParamID kGain1 = 0;
+constexpr ParamID kMix = SondrelParams::kMix;
 constexpr xcb_window_t kNoWindow = XCB_WINDOW_NONE;
 
 class Vst3WindowTest : public X11EditorTest {
@@ -136,6 +138,31 @@ TEST_F(Vst3WindowTest, UnsupportedPlatformTypeOpensNoWindowAndClosesNone)
     window->Run(milliseconds(100));
     ASSERT_NE(EditorOf(*window), kNoWindow);
     EXPECT_EQ(DifferenceFromSnapshot(*window), 0) << "uncovered parts are painted again";
+}
+
+// The value box left of the track follows the handle as it moves, as the
+// view attached afresh draws the fader at the same value.
+TEST_F(Vst3WindowTest, MixReadoutFollowsTheFaderAsTheWholeEditorDrawsIt)
+{
+    std::unique_ptr<Vst3EditorWindow> window = OpenEditor(*instance);
+    ASSERT_TRUE(window);
+    const ParamValue before = instance->Controller()->getParamNormalized(kMix);
+    DragMixFader(*window, -90);
+    ASSERT_LT(instance->Controller()->getParamNormalized(kMix), before);
+    const std::vector<uint32_t> dragged = Shown(*window);
+    ASSERT_EQ(window->View().removed(), kResultOk);
+    ASSERT_EQ(window->View().attached(window->Window().Handle(), kPlatformTypeX11EmbedWindowID), kResultOk);
+    window->Run(milliseconds(200));
+    const std::vector<uint32_t> fresh = Shown(*window);
+    ASSERT_FALSE(fresh.empty());
+    EXPECT_TRUE(dragged == fresh);
+}
+
+TEST_F(Vst3WindowTest, TheEditorHasTheKeyboardOnlyWhileATextBoxIsOpen)
+{
+    std::unique_ptr<Vst3EditorWindow> window = OpenEditor(*instance);
+    ASSERT_TRUE(window);
+    ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(*window);
 }
 
 TEST_F(Vst3WindowTest, TwoEditorsOpenAtOnceCloseInEitherOrder)

@@ -57,7 +57,7 @@ protected:
     {
         const int x = kKnobX + kBandSpacing * static_cast<int>(random() % kBands);
         const int y = (random() & 1) ? kKnobY : kFrequencyKnobY;
-        Drag(window, x, y, static_cast<int>(random() % 41) - 20, kPause);
+        Drag(window, x, y, 0, static_cast<int>(random() % 41) - 20, kPause);
     }
 };
 } // namespace

@@ -18,7 +18,20 @@ protected:
     // The first band's gain knob, in editor pixels.
     static constexpr int kKnobX = 84;
     static constexpr int kKnobY = 108;
+    // The mix fader's handle at the right end of its track (mix 100 %).
+    static constexpr int kMixHandleX = 990;
+    static constexpr int kMixHandleY = 405;
     static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 3;
+    // The preset box (a right click opens its text-entry box) and a point of
+    // the backdrop, which no control covers.
+    static constexpr int kPresetBoxX = 525;
+    static constexpr int kPresetBoxY = 15;
+    static constexpr int kBackdropX = 20;
+    static constexpr int kBackdropY = 400;
+    static constexpr xcb_keysym_t kReturnKey = 0xff0d;
+    static constexpr xcb_keysym_t kEscapeKey = 0xff1b;
+    static constexpr xcb_keysym_t kF5Key = 0xffc2;
 
     static void SetUpTestSuite()
     {
@@ -53,17 +66,67 @@ protected:
         return snapshot ? EditorScreen::DifferentPixels(screen, width, height, *snapshot) : -1;
     }
 
+    template <typename Window>
+    void Click(Window& window, int x, int y, int button = kLeftButton)
+    {
+        user->MoveTo(EditorOf(window), x, y);
+        window.Run(std::chrono::milliseconds(50));
+        user->Press(button);
+        user->Release(button);
+    }
+
+    // The keyboard stays with the host's window when the user clicks the
+    // editor; the text-entry box takes it while open and gives it back when
+    // it closes, applied or cancelled. Keys the editor does not use go on
+    // to the host.
+    template <typename Window>
+    void ExpectKeyboardWithTheEditorOnlyWhileABoxIsOpen(Window& window)
+    {
+        const xcb_window_t host = window.Window().Id();
+        user->SetFocus(host);
+        for (const xcb_keysym_t closing : {kEscapeKey, kReturnKey}) {
+            Click(window, kBackdropX, kBackdropY);
+            window.Run(std::chrono::milliseconds(100));
+            EXPECT_EQ(user->FocusWindow(), host) << "a click leaves the keyboard with the host";
+            Click(window, kPresetBoxX, kPresetBoxY, kRightButton);
+            window.Run(std::chrono::milliseconds(100));
+            EXPECT_EQ(user->FocusWindow(), EditorOf(window)) << "the open box has the keyboard";
+            user->Key(closing);
+            window.Run(std::chrono::milliseconds(200));
+            EXPECT_EQ(user->FocusWindow(), host) << "the closed box gave the keyboard back";
+        }
+        const int presses = window.Window().KeyPresses();
+        user->Key(kF5Key);
+        window.Run(std::chrono::milliseconds(100));
+        EXPECT_EQ(window.Window().KeyPresses(), presses + 1) << "a key the editor does not use reaches the host";
+    }
+
     // A drag of the first gain knob by dy pixels (negative: upwards).
     template <typename Window>
     void DragKnob(Window& window, int dy)
     {
-        Drag(window, kKnobX, kKnobY, dy, std::chrono::milliseconds(50));
+        Drag(window, kKnobX, kKnobY, 0, dy, std::chrono::milliseconds(50));
     }
 
-    // A drag from (x, y) of the editor by dy pixels in five steps, the host's
-    // loop running for pause after each.
+    // A drag of the mix fader's handle from its right end by dx pixels.
     template <typename Window>
-    void Drag(Window& window, int x, int y, int dy, std::chrono::milliseconds pause)
+    void DragMixFader(Window& window, int dx)
+    {
+        Drag(window, kMixHandleX, kMixHandleY, dx, 0, std::chrono::milliseconds(50));
+    }
+
+    // What the embedded editor shows, row after row.
+    template <typename Window>
+    std::vector<uint32_t> Shown(Window& window)
+    {
+        int width = 0, height = 0;
+        return user->Screenshot(EditorOf(window), width, height);
+    }
+
+    // A drag from (x, y) of the editor by (dx, dy) pixels in five steps, the
+    // host's loop running for pause after each.
+    template <typename Window>
+    void Drag(Window& window, int x, int y, int dx, int dy, std::chrono::milliseconds pause)
     {
         const xcb_window_t editor = EditorOf(window);
         user->MoveTo(editor, x, y);
@@ -71,7 +134,7 @@ protected:
         user->Press(kLeftButton);
         window.Run(pause);
         for (int step = 1; step <= 5; ++step) {
-            user->MoveTo(editor, x, y + dy * step / 5);
+            user->MoveTo(editor, x + dx * step / 5, y + dy * step / 5);
             window.Run(pause);
         }
         user->Release(kLeftButton);

@@ -10,6 +10,7 @@
 #include "graphics/raster/PngDecoder.h"
 #include "tools/hostwindow/HostWindow.h"
 #include "tools/hostwindow/ImageMatch.h"
+#include "tools/hostwindow/UpdateShapes.h"
 
 namespace {
 
@@ -90,16 +91,62 @@ void RunEntryCycles(HostWindow& window, int cycles, POINT at, std::ostream& out)
     out << "entry-left-open " << (FindWindowExA(editor, nullptr, "EDIT", nullptr) ? 1 : 0) << "\n";
 }
 
-void Compare(const HostWindow& window, const char* name, const RasterBitmap& reference, std::ostream& out)
+// What the editor window shows against reference; empty when it cannot be read.
+std::string Match(const HostWindow& window, const RasterBitmap& reference)
 {
     std::vector<uint32_t> pixels;
     int width = 0;
     int height = 0;
-    if (!window.CaptureEditor(pixels, width, height)) {
-        out << name << " no-capture\n";
+    if (!window.CaptureEditor(pixels, width, height))
+        return std::string();
+    return ImageMatch::Compare(pixels, width, height, reference, kTolerance).Describe();
+}
+
+void Compare(const HostWindow& window, const char* name, const RasterBitmap& reference, std::ostream& out)
+{
+    const std::string match = Match(window, reference);
+    out << name << " " << (match.empty() ? "no-capture" : match) << "\n";
+}
+
+// Spoils each update rectangle of UpdateShapes in the editor window and has
+// the window paint it again, as when something that covered it went; reports
+// the first shape the window does not paint back to the reference, or all.
+void RunRepaints(const HostWindow& window, const RasterBitmap& reference, std::ostream& out)
+{
+    HWND editor = window.EditorWindow();
+    RECT client;
+    if (!editor || !GetClientRect(editor, &client))
         return;
+    const std::vector<PixelRect> shapes = UpdateShapes(client.right, client.bottom);
+    const std::string clean = Match(window, reference);
+    for (const PixelRect& shape : shapes) {
+        const RECT area{shape.left, shape.top, shape.right, shape.bottom};
+        HDC dc = GetDC(editor);
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ReleaseDC(editor, dc);
+        InvalidateRect(editor, &area, FALSE);
+        UpdateWindow(editor);
+        const std::string match = Match(window, reference);
+        if (match != clean) {
+            out << "repaint-match " << shape.left << " " << shape.top << " " << shape.right << " " << shape.bottom
+                << " " << match << "\n";
+            return;
+        }
     }
-    out << name << " " << ImageMatch::Compare(pixels, width, height, reference, kTolerance).Describe() << "\n";
+    out << "repaint-match all " << shapes.size() << "\n";
+}
+
+// Where the editor's window lies in the host window's client area, and the
+// size of that area: the editor fills it when both are the editor's size.
+void ReportPlacement(const HostWindow& window, std::ostream& out)
+{
+    RECT client{}, editor{};
+    HWND editorWindow = window.EditorWindow();
+    if (!editorWindow || !GetClientRect(window.Handle(), &client) || !GetWindowRect(editorWindow, &editor))
+        return;
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&editor), 2);
+    out << "host-client " << client.right << " " << client.bottom << "\n";
+    out << "editor-window " << editor.left << " " << editor.top << " " << editor.right << " " << editor.bottom << "\n";
 }
 
 } // namespace
@@ -147,12 +194,15 @@ int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::o
     if (!driver.OpenEditor(window.Handle()))
         return out << "open-failed\n", 1;
     out << "opened " << (window.EditorWindow() ? 1 : 0) << "\n";
+    ReportPlacement(window, out);
     POINT origin{0, 0};
     ClientToScreen(window.EditorWindow() ? window.EditorWindow() : window.Handle(), &origin);
     out << "editor-origin " << origin.x << " " << origin.y << "\n" << std::flush;
     window.Pump(kSettleMs);
-    if (compareHeadless && headless)
+    if (compareHeadless && headless) {
         Compare(window, "headless-match", *headless, out);
+        RunRepaints(window, *headless, out);
+    }
     if (!referencePng.empty()) {
         const std::unique_ptr<RasterBitmap> reference = ReadPng(referencePng);
         if (reference)

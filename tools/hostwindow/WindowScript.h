@@ -29,7 +29,8 @@ public:
 //                     time cancelling the text-entry box that opens with
 //                     Escape, and reports the boxes seen and the GDI and USER
 //                     objects gained
-//   --reference-headless  after opening, compares the window with `headless`
+//   --reference-headless  after opening, compares the window with `headless`,
+//                     also after it painted each of UpdateShapes again
 //   --reference FILE.png  ... and with this picture (text may differ)
 //   --seconds S       keeps the editor open up to S seconds for a user (or
 //   --until FILE      XTest) and stops early when FILE exists
