@@ -15,6 +15,38 @@ xcb_window_t EditorUser::ChildOf(xcb_window_t parent)
     return child;
 }
 
+namespace {
+bool IsMappedOfSize(xcb_connection_t* conn, xcb_window_t window, int width, int height)
+{
+    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(conn, xcb_get_geometry(conn, window), nullptr);
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(conn, xcb_get_window_attributes(conn, window), nullptr);
+    const bool found = geometry && attributes && geometry->width == width && geometry->height == height &&
+                       attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(geometry);
+    std::free(attributes);
+    return found;
+}
+
+xcb_window_t FindBelow(xcb_connection_t* conn, xcb_window_t parent, int width, int height)
+{
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(conn, xcb_query_tree(conn, parent), nullptr);
+    if (!tree)
+        return XCB_WINDOW_NONE;
+    xcb_window_t found = XCB_WINDOW_NONE;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_WINDOW_NONE; ++i)
+        found = IsMappedOfSize(conn, children[i], width, height) ? children[i] : FindBelow(conn, children[i], width, height);
+    std::free(tree);
+    return found;
+}
+} // namespace
+
+xcb_window_t EditorUser::FindMappedWindow(int width, int height)
+{
+    return FindBelow(Conn(), Screen()->root, width, height);
+}
+
 void EditorUser::MoveTo(xcb_window_t window, int x, int y)
 {
     xcb_translate_coordinates_reply_t* at = xcb_translate_coordinates_reply(

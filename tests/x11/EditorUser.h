@@ -17,6 +17,9 @@ public:
 
     // The first child window of parent (the embedded editor), or none.
     xcb_window_t ChildOf(xcb_window_t parent);
+    // A mapped window of exactly this size anywhere below the root (an
+    // editor embedded by a host not of ours), or none.
+    xcb_window_t FindMappedWindow(int width, int height);
     void MoveTo(xcb_window_t window, int x, int y);
     // Text of characters found unshifted on the keyboard (digits, small
     // letters, '.', ' ' and the like).
