@@ -96,8 +96,5 @@ void ClapEngine::ProcessFloat(float* const* inputs, float* const* outputs, int f
 
 std::unique_ptr<RenderEngine> OpenClapEngine(const std::string& path, std::string& error)
 {
-    auto engine = std::make_unique<ClapEngine>();
-    if (!engine->Open(path, error))
-        return nullptr;
-    return engine;
+    return OpenEngine<ClapEngine>(path, error);
 }

@@ -152,8 +152,5 @@ bool Lv2Engine::Meters(double (&levels)[4])
 
 std::unique_ptr<RenderEngine> OpenLv2Engine(const std::string& path, std::string& error)
 {
-    auto engine = std::make_unique<Lv2Engine>();
-    if (!engine->Open(path, error))
-        return nullptr;
-    return engine;
+    return OpenEngine<Lv2Engine>(path, error);
 }

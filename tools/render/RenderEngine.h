@@ -30,3 +30,13 @@ public:
 // a CLAP ".clap" module or an LV2 ".lv2" bundle.
 // Returns none and fills error when it cannot be loaded.
 std::unique_ptr<RenderEngine> OpenPluginEngine(const std::string& path, std::string& error);
+
+// An engine that opens itself on a path (Engine::Open), or none with error set.
+template <typename Engine>
+std::unique_ptr<RenderEngine> OpenEngine(const std::string& path, std::string& error)
+{
+    auto engine = std::make_unique<Engine>();
+    if (!engine->Open(path, error))
+        return nullptr;
+    return engine;
+}

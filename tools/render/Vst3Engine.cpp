@@ -140,8 +140,5 @@ void Vst3Engine::ProcessFloat(float* const* inputs, float* const* outputs, int f
 
 std::unique_ptr<RenderEngine> OpenVst3Engine(const std::string& path, std::string& error)
 {
-    auto engine = std::make_unique<Vst3Engine>();
-    if (!engine->Open(path, error))
-        return nullptr;
-    return engine;
+    return OpenEngine<Vst3Engine>(path, error);
 }
