@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: build, install the plug-ins for the current user and render a
-# demo through them.
+# The main job: build, install the plug-ins and the manual for the current
+# user and render a demo through them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -14,4 +14,5 @@ mkdir -p "$demo"
 "$render" --plugin "$HOME/.vst/SondrelVst2.so" --preset Bombada "$demo/bombada-vst2.wav"
 "$render" --plugin "$HOME/.vst3/SondrelVst3.vst3" --preset Bombada "$demo/bombada-vst3.wav"
 "$render" --plugin "$HOME/.clap/Sondrel.clap" --preset Bombada "$demo/bombada-clap.wav"
-echo "Installed into $HOME/.vst, $HOME/.vst3 and $HOME/.clap; demo renders in $demo"
+echo "Installed into $HOME/.vst, $HOME/.vst3 and $HOME/.clap, the manual into $HOME/.local/share/doc/sondrel;" \
+  "demo renders in $demo"

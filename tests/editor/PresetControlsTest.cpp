@@ -266,6 +266,19 @@ TEST_F(PresetControlsTest, HelpMenuOpensTheManualAndTheMakersPages)
     EXPECT_EQ(gui.Requests().Links()[1].compare(0, 8, "https://"), 0);
 }
 
+TEST_F(PresetControlsTest, HelpMenuOpensTheManualTheDesktopsDocumentationFoldersHold)
+{
+    TempDir dir;
+    mkdir(dir.Path("sondrel").c_str(), 0700);
+    WriteBytes(dir.Path("sondrel/Sondrel Manual.pdf"), "%PDF-1.4\n");
+    gui.SetHomeFolder(dir.Path("Documents/"));
+    gui.SetDocumentationFolders({dir.Path("missing/"), dir.Path("")});
+    gui.Requests().AnswerMenu("User Manual");
+    Click(gui, 804, 19, LeftButton());
+    ASSERT_EQ(gui.Requests().Links().size(), 1u);
+    EXPECT_EQ(gui.Requests().Links()[0], dir.Path("sondrel/Sondrel Manual.pdf"));
+}
+
 TEST_F(PresetControlsTest, AboutOverlayOpensAtItsLogoAndClosesOnAnyClick)
 {
     gui.TimerTick();
