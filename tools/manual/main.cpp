@@ -1,8 +1,8 @@
 // sondrel-manual-data FOLDER: what the user manual takes from the plug-in
 // itself, written into FOLDER: parameters.adoc (the parameter table),
-// factory-presets.adoc with preset-NN.png (the factory presets and their frequency
-// responses at 48 kHz) and menu-presets.png, menu-files.png, menu-help.png
-// (the editor with each of its menus open).
+// factory-presets.adoc with preset-NN.png (the factory presets and their
+// frequency responses at 48 kHz), menu-presets.png, menu-files.png and
+// menu-help.png (the editor with each of its menus open) and signal-path.png.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -11,6 +11,7 @@
 #include "tools/manual/MenuPicture.h"
 #include "tools/manual/ParameterTable.h"
 #include "tools/manual/PresetChapter.h"
+#include "tools/manual/SignalPathDiagram.h"
 
 namespace {
 constexpr double kPlotRate = 48000.0;
@@ -63,5 +64,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string folder = argv[1];
-    return WriteParameters(folder) && WritePresets(folder) && WriteMenus(folder) ? 0 : 1;
+    const bool diagram = WriteSignalPathDiagram(folder + "/signal-path.png") || Fail(folder + "/signal-path.png");
+    return diagram && WriteParameters(folder) && WritePresets(folder) && WriteMenus(folder) ? 0 : 1;
 }
