@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <string>
 
 #include "plugin/editor/ManualLocation.h"
@@ -18,7 +17,7 @@ protected:
                                    "home/Documents/Marwick Audio/Sondrel", "home/.local", "home/.local/share",
                                    "home/.local/share/doc", "home/.local/share/doc/sondrel", "usr", "usr/share",
                                    "usr/share/doc", "usr/share/doc/sondrel", "home/.vst"})
-            mkdir(dir.Path(folder).c_str(), 0700);
+            std::filesystem::create_directory(dir.Path(folder));
         places.documents = dir.Path("home/Documents/");
         places.documentationFolders = {dir.Path("home/.local/share/doc/"), dir.Path("usr/share/doc")};
         places.moduleFolder = dir.Path("home/.vst/");
@@ -53,7 +52,7 @@ TEST_F(ManualLookupTest, UnknownFoldersAreSkippedAndAFolderOfTheManualsNameIsNoM
     places.documents.clear();
     places.documentationFolders.insert(places.documentationFolders.begin(), "");
     places.moduleFolder.clear();
-    mkdir(dir.Path("home/.local/share/doc/sondrel/Sondrel Manual.pdf").c_str(), 0700);
+    std::filesystem::create_directory(dir.Path("home/.local/share/doc/sondrel/Sondrel Manual.pdf"));
     EXPECT_EQ(Found(), "/Marwick Audio/Sondrel/Sondrel Manual.pdf");
     EXPECT_EQ(Found(), Install("usr/share/doc/sondrel")) << "the shared one, past the empty entry and the folder";
 }
