@@ -65,7 +65,7 @@ void BandRow(const Sondrel& plugin, const char* title, int first, std::ostream& 
 
 void WriteSection(const Sondrel& plugin, int preset, const std::string& image, std::ostream& out)
 {
-    char number[8];
+    char number[12];
     std::snprintf(number, sizeof number, "%02d", preset + 1);
     out << "[#preset-" << preset << "]\n=== " << number << " " << plugin.GetPresetName(preset) << "\n\n"
         << "[%unbreakable]\n--\n"
