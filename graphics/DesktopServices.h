@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "graphics/raster/ColourARGB.h"
 
@@ -23,4 +24,8 @@ public:
     virtual std::string DesktopFolder() = 0;
     virtual std::string DocumentsFolder() = 0;
     virtual std::string AppDataFolder(bool allUsers) = 0;
+    // Where installed software keeps its documentation, one folder per
+    // package below each, most personal first; none when the desktop has no
+    // such place.
+    virtual std::vector<std::string> DocumentationFolders() = 0;
 };

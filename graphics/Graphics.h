@@ -85,6 +85,8 @@ public:
     void DocumentsFolder(std::string& out);
     void AppDataFolder(std::string& out, bool allUsers);
     void UserAppDataFolder(std::string& out) { AppDataFolder(out, false); }
+    // See DesktopServices::DocumentationFolders.
+    void DocumentationFolders(std::vector<std::string>& out);
     // Asks for a file to save (kFileSave) or open; extensions is a
     // space-separated list ("fxp"). outPath comes in as the proposed name and
     // leaves as the chosen path, or empty when cancelled or the window is

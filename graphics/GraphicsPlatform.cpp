@@ -104,6 +104,11 @@ void Graphics::DocumentsFolder(std::string& out)
     out = desktop->DocumentsFolder();
 }
 
+void Graphics::DocumentationFolders(std::vector<std::string>& out)
+{
+    out = desktop->DocumentationFolders();
+}
+
 void Graphics::AppDataFolder(std::string& out, bool allUsers)
 {
     out = desktop->AppDataFolder(allUsers);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The main job: build, install the plug-ins for the current user and render a
-# demo through them.
+# The main job: build, install the plug-ins and the manual for the current
+# user and render a demo through them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -15,4 +15,5 @@ mkdir -p "$demo"
 "$render" --plugin "$HOME/.vst3/SondrelVst3.vst3" --preset Bombada "$demo/bombada-vst3.wav"
 "$render" --plugin "$HOME/.clap/Sondrel.clap" --preset Bombada "$demo/bombada-clap.wav"
 "$render" --plugin "$HOME/.lv2/Sondrel.lv2" --preset Bombada "$demo/bombada-lv2.wav"
-echo "Installed into $HOME/.vst, $HOME/.vst3, $HOME/.clap and $HOME/.lv2; demo renders in $demo"
+echo "Installed into $HOME/.vst, $HOME/.vst3, $HOME/.clap and $HOME/.lv2, the manual into" \
+  "$HOME/.local/share/doc/sondrel; demo renders in $demo"

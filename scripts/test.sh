@@ -11,6 +11,9 @@ cmake --build --preset linux-release -j"$jobs"
 ctest --preset linux-release -j"$jobs"
 # The layering: core includes only itself, the targets depend without a cycle.
 "$root/scripts/check-layers.sh" "$root/build-test"
+# The Debian package from that build: installed, rendered through, removed
+# and purged (the build folder's install folders become the system-wide ones).
+"$root/scripts/test-deb.sh" "$("$root/scripts/build-deb.sh" "$root/build-test" "$root/build-test/package")"
 cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j"$jobs"
 ctest --preset linux-asan -j"$jobs"

@@ -34,6 +34,7 @@ public:
     const HeadlessTextEntry& Entry() const { return window.Entry(); }
     // Where the desktop, documents and application-data folders are.
     void SetHomeFolder(const std::string& folder) { desktop.SetHomeFolder(folder); }
+    void SetDocumentationFolders(const std::vector<std::string>& folders) { desktop.SetDocumentationFolders(folders); }
     // What the window shows.
     const MemBitmap& Screen() const { return window.Screen(); }
     int PresentCount() const { return window.PresentCount(); }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "graphics/DesktopServices.h"
 #include "graphics/headless/HeadlessRequests.h"
 
 // The desktop of the headless editor: file choosers answered by the script
 // of HeadlessRequests, links recorded there, message boxes dismissed, no
-// colour chooser, and every user folder the home folder a test sets.
+// colour chooser, every user folder the home folder a test sets and the
+// documentation folders it sets (none at first).
 class HeadlessDesktopServices : public DesktopServices {
 public:
     explicit HeadlessDesktopServices(HeadlessRequests& requests) : requests(requests) {}
@@ -19,10 +21,13 @@ public:
     std::string DesktopFolder() override { return homeFolder; }
     std::string DocumentsFolder() override { return homeFolder; }
     std::string AppDataFolder(bool) override { return homeFolder; }
+    std::vector<std::string> DocumentationFolders() override { return documentationFolders; }
 
     void SetHomeFolder(const std::string& folder) { homeFolder = folder; }
+    void SetDocumentationFolders(const std::vector<std::string>& folders) { documentationFolders = folders; }
 
 private:
     HeadlessRequests& requests;
     std::string homeFolder;
+    std::vector<std::string> documentationFolders;
 };

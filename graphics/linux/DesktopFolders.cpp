@@ -87,19 +87,27 @@ std::string UserFolder(const std::string& key, const char* fallbackName)
     return !home.empty() && IsFolder(home + fallbackName) ? home + fallbackName + "/" : home;
 }
 
-std::string FirstAbsolute(const char* list)
+// The absolute folders of a colon-separated list, in order.
+std::vector<std::string> AbsoluteFolders(const char* list)
 {
-    std::string folders = list ? list : "";
+    const std::string folders = list ? list : "";
+    std::vector<std::string> absolute;
     std::size_t start = 0;
     while (start < folders.size()) {
         std::size_t end = folders.find(':', start);
         if (end == std::string::npos)
             end = folders.size();
         if (folders[start] == '/')
-            return folders.substr(start, end - start);
+            absolute.push_back(folders.substr(start, end - start));
         start = end + 1;
     }
-    return std::string();
+    return absolute;
+}
+
+std::string FirstAbsolute(const char* list)
+{
+    const std::vector<std::string> folders = AbsoluteFolders(list);
+    return folders.empty() ? std::string() : folders.front();
 }
 } // namespace
 
@@ -138,4 +146,18 @@ std::string DesktopFolders::AppDataFolder(bool allUsers)
         return WithSlash(data);
     const std::string home = HomeFolder();
     return home.empty() ? std::string() : home + ".local/share/";
+}
+
+std::vector<std::string> DesktopFolders::DocumentationFolders()
+{
+    std::vector<std::string> folders;
+    const std::string personal = AppDataFolder(false);
+    if (!personal.empty())
+        folders.push_back(personal + "doc/");
+    std::vector<std::string> shared = AbsoluteFolders(std::getenv("XDG_DATA_DIRS"));
+    if (shared.empty())
+        shared = {"/usr/local/share", "/usr/share"};
+    for (const std::string& folder : shared)
+        folders.push_back(WithSlash(folder) + "doc/");
+    return folders;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The user's folders the editor offers to plug-in code, each ending in '/'.
 // An empty text means the folder could not be found. (The host's and the
@@ -20,5 +21,10 @@ std::string DocumentsFolder();
 // ~/.local/share); for all users the first absolute folder of $XDG_DATA_DIRS
 // (default /usr/local/share).
 std::string AppDataFolder(bool allUsers);
+
+// The doc/ folders of the XDG data folders: the user's ($XDG_DATA_HOME,
+// default ~/.local/share), then every absolute folder of $XDG_DATA_DIRS
+// (default /usr/local/share and /usr/share), in that order.
+std::vector<std::string> DocumentationFolders();
 
 } // namespace DesktopFolders

@@ -46,6 +46,11 @@ std::string LinuxDesktopServices::DocumentsFolder()
     return DesktopFolders::DocumentsFolder();
 }
 
+std::vector<std::string> LinuxDesktopServices::DocumentationFolders()
+{
+    return DesktopFolders::DocumentationFolders();
+}
+
 std::string LinuxDesktopServices::AppDataFolder(bool allUsers)
 {
     return DesktopFolders::AppDataFolder(allUsers);

@@ -22,6 +22,7 @@ public:
     bool OpenLink(const char* url, const char* title, const char* confirmText, const char* errorText) override;
     std::string DesktopFolder() override;
     std::string DocumentsFolder() override;
+    std::vector<std::string> DocumentationFolders() override { return {}; }
     std::string AppDataFolder(bool allUsers) override;
 
 private:

@@ -4,15 +4,9 @@
 
 #include "core/PluginBase.h"
 #include "graphics/Graphics.h"
+#include "plugin/editor/ManualLocation.h"
 
 namespace {
-#ifdef _WIN32
-constexpr char kSeparator = '\\';
-#else
-constexpr char kSeparator = '/';
-#endif
-constexpr std::size_t kMaxPath = 511;
-
 // Menu items; an empty address stands for the manual, a null text for a separator.
 struct HelpItem {
     const char* text;
@@ -31,17 +25,14 @@ constexpr HelpItem kItems[] = {
     {"YouTube", "https://www.youtube.com/@marwickaudio"},
 };
 
-// <documents>/Marwick Audio/<effect>/<effect> Manual.pdf
+// The installed manual, looked for where the editor's desktop keeps documents.
 std::string ManualPath(Graphics& editor, const PluginBase& plugin)
 {
-    std::string documents;
-    editor.DocumentsFolder(documents);
-    if (!documents.empty() && documents.back() == kSeparator)
-        documents.pop_back();
-    const std::string effect = plugin.EffectName();
-    const std::string path = documents + kSeparator + plugin.MakerName() + kSeparator + effect + kSeparator + effect +
-                             " Manual.pdf";
-    return path.substr(0, kMaxPath);
+    ManualPlaces places;
+    editor.DocumentsFolder(places.documents);
+    editor.DocumentationFolders(places.documentationFolders);
+    editor.ModuleFolder(places.moduleFolder);
+    return FindManual(places, plugin.MakerName(), plugin.EffectName());
 }
 } // namespace
 

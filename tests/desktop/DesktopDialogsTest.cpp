@@ -52,7 +52,8 @@ protected:
     {
         mkdir(dir.Path("tools").c_str(), 0700);
         for (const char* tool : {"cat", "dirname", "sleep", "setsid"})
-            symlink(("/usr/bin/" + std::string(tool)).c_str(), dir.Path("tools/" + std::string(tool)).c_str());
+            ASSERT_EQ(symlink(("/usr/bin/" + std::string(tool)).c_str(), dir.Path("tools/" + std::string(tool)).c_str()),
+                      0);
         env.Set("PATH", dir.Path("bin") + ":" + dir.Path("tools"));
     }
 

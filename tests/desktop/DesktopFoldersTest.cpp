@@ -68,8 +68,13 @@ TEST_F(DesktopFoldersTest, AppDataFollowsTheXdgDataFolders)
     env.Set("XDG_DATA_HOME", "/data/home");
     EXPECT_EQ(DesktopFolders::AppDataFolder(false), "/data/home/");
     EXPECT_EQ(DesktopFolders::AppDataFolder(true), "/usr/local/share/");
+    EXPECT_EQ(DesktopFolders::DocumentationFolders(),
+              (std::vector<std::string>{"/data/home/doc/", "/usr/local/share/doc/", "/usr/share/doc/"}));
     env.Set("XDG_DATA_DIRS", "relative:/opt/share/:/usr/share");
     EXPECT_EQ(DesktopFolders::AppDataFolder(true), "/opt/share/");
+    env.Unset("XDG_DATA_HOME");
+    EXPECT_EQ(DesktopFolders::DocumentationFolders(),
+              (std::vector<std::string>{home + ".local/share/doc/", "/opt/share/doc/", "/usr/share/doc/"}));
 }
 
 TEST(ModuleFolders, HostAndModuleFoldersAreTheProgramsFolderWithASlash)

@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "graphics/TextKnobControl.h"
 #include "plugin/FactoryPresets.h"
 #include "plugin/editor/PresetMenu.h"
@@ -264,6 +266,21 @@ TEST_F(PresetControlsTest, HelpMenuOpensTheManualAndTheMakersPages)
     ASSERT_EQ(gui.Requests().Links().size(), 2u);
     EXPECT_EQ(gui.Requests().Links()[0], manual);
     EXPECT_EQ(gui.Requests().Links()[1].compare(0, 8, "https://"), 0);
+}
+
+TEST_F(PresetControlsTest, HelpMenuOpensTheManualTheDesktopsDocumentationFoldersHold)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path("sondrel"));
+    WriteBytes(dir.Path("sondrel/Sondrel Manual.pdf"), "%PDF-1.4\n");
+    gui.SetHomeFolder(dir.Path("Documents/"));
+    gui.SetDocumentationFolders({dir.Path("missing/"), dir.Path("")});
+    gui.Requests().AnswerMenu("User Manual");
+    Click(gui, 804, 19, LeftButton());
+    ASSERT_EQ(gui.Requests().Links().size(), 1u);
+    std::error_code error;
+    EXPECT_TRUE(std::filesystem::equivalent(gui.Requests().Links()[0], dir.Path("sondrel/Sondrel Manual.pdf"), error))
+        << gui.Requests().Links()[0];
 }
 
 TEST_F(PresetControlsTest, AboutOverlayOpensAtItsLogoAndClosesOnAnyClick)
