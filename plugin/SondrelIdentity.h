@@ -13,6 +13,7 @@ constexpr const char* kMakerName = "Marwick Audio";
 constexpr const char* kMakerUrl = "https://www.marwick-audio.com";
 constexpr const char* kMakerEmail = "support@marwick-audio.com";
 constexpr int32_t kVersion = PackVersion(2, 0, 0);
+constexpr VersionText kVersionText = VersionTextOf(kVersion);
 constexpr int32_t kUniqueId = FourCC('Q', 'r', 'v', 'n');
 constexpr int32_t kMakerId = FourCC('M', 'w', 'k', 'h');
 

@@ -18,7 +18,7 @@ const clap_plugin_descriptor kDescriptor = {
     SondrelIdentity::kMakerUrl,
     "",
     SondrelIdentity::kMakerUrl,
-    "2.0.0",
+    SondrelIdentity::kVersionText.text,
     "Eight-band parametric equaliser",
     kFeatures,
 };

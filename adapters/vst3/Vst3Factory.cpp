@@ -1,6 +1,5 @@
 #include "adapters/vst3/Vst3Factory.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -50,11 +49,7 @@ PClassInfo2 MakeClassInfo()
     CopyField(info.name, SondrelIdentity::kEffectName, sizeof info.name);
     info.classFlags = kSimpleModeSupported;
     CopyField(info.subCategories, "Fx|EQ", sizeof info.subCategories);
-    const int32_t version = SondrelIdentity::kVersion;
-    char versionText[64];
-    std::snprintf(versionText, sizeof versionText, "%d.%d.%d", (version >> 16) & 0xFFFF, (version >> 8) & 0xFF,
-                  version & 0xFF);
-    CopyField(info.version, versionText, sizeof info.version);
+    CopyField(info.version, SondrelIdentity::kVersionText.text, sizeof info.version);
     CopyField(info.sdkVersion, "VST 3.6.5", sizeof info.sdkVersion);
     return info;
 }

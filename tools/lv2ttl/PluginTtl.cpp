@@ -121,13 +121,14 @@ void Properties(std::ostream& out)
         << "    rdfs:comment \"The number, from 1, of the factory preset to recall.\" ;\n    rdfs:range xsd:int .\n\n";
 }
 
-// The product's version 2.0.0 is the plug-in's LV2 version 0.2.0: an LV2
-// plug-in's major version is its URI.
+// The product's version major.minor is the plug-in's LV2 version
+// 0.major.minor: an LV2 plug-in's major version is its URI.
 void Plugin(std::ostream& out, Sondrel& plugin, const char* uri, const char* name, int channels)
 {
     out << "<" << uri << ">\n    a lv2:Plugin , lv2:ParaEQPlugin , doap:Project ;\n    doap:name " << TtlString(name)
         << " ;\n    doap:maintainer <" << kMaker << "> ;\n"
-        << "    lv2:minorVersion 2 ;\n    lv2:microVersion 0 ;\n"
+        << "    lv2:minorVersion " << ((SondrelIdentity::kVersion >> 16) & 0xFFFF) << " ;\n    lv2:microVersion "
+        << ((SondrelIdentity::kVersion >> 8) & 0xFF) << " ;\n"
         << "    lv2:requiredFeature urid:map ;\n"
         << "    lv2:optionalFeature lv2:hardRTCapable , opts:options ;\n"
         << "    opts:supportedOption bufsz:maxBlockLength ;\n"
