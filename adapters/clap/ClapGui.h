@@ -30,7 +30,6 @@ public:
 
     void OnTimer(clap_id id);
     void OnDescriptor(int fd, uint32_t flags);
-    void OnMainThread() {}
 
 private:
     void Close();

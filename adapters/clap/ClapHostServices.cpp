@@ -5,7 +5,6 @@ namespace {
 bool Complete(const clap_host_params* e) { return e->rescan && e->clear && e->request_flush; }
 bool Complete(const clap_host_state* e) { return e->mark_dirty; }
 bool Complete(const clap_host_gui* e) { return e->request_resize && e->resize_hints_changed && e->closed; }
-bool Complete(const clap_host_audio_ports* e) { return e->is_rescan_flag_supported && e->rescan; }
 bool Complete(const clap_host_timer_support* e) { return e->register_timer && e->unregister_timer; }
 bool Complete(const clap_host_posix_fd_support* e) { return e->register_fd && e->modify_fd && e->unregister_fd; }
 bool Complete(const clap_host_thread_check* e) { return e->is_main_thread && e->is_audio_thread; }
@@ -27,7 +26,6 @@ void ClapHostServices::Find()
     params = Lookup<clap_host_params>(CLAP_EXT_PARAMS);
     state = Lookup<clap_host_state>(CLAP_EXT_STATE);
     gui = Lookup<clap_host_gui>(CLAP_EXT_GUI);
-    audioPorts = Lookup<clap_host_audio_ports>(CLAP_EXT_AUDIO_PORTS);
     timers = Lookup<clap_host_timer_support>(CLAP_EXT_TIMER_SUPPORT);
     descriptors = Lookup<clap_host_posix_fd_support>(CLAP_EXT_POSIX_FD_SUPPORT);
     threads = Lookup<clap_host_thread_check>(CLAP_EXT_THREAD_CHECK);
@@ -40,11 +38,6 @@ void ClapHostServices::Find()
 const char* ClapHostServices::Name() const
 {
     return host && host->name ? host->name : "";
-}
-
-const char* ClapHostServices::Version() const
-{
-    return host && host->version ? host->version : "";
 }
 
 bool ClapHostServices::IsAudioThread() const
@@ -68,12 +61,6 @@ void ClapHostServices::RequestFlush() const
         host->request_process(host);
 }
 
-void ClapHostServices::RequestCallback() const
-{
-    if (host && host->request_callback)
-        host->request_callback(host);
-}
-
 void ClapHostServices::MarkDirty() const
 {
     if (state)
@@ -84,13 +71,6 @@ void ClapHostServices::RescanParamValues() const
 {
     if (params)
         params->rescan(host, CLAP_PARAM_RESCAN_VALUES);
-}
-
-void ClapHostServices::RescanAudioPorts() const
-{
-    const uint32_t flags = CLAP_AUDIO_PORTS_RESCAN_CHANNEL_COUNT | CLAP_AUDIO_PORTS_RESCAN_PORT_TYPE;
-    if (audioPorts && audioPorts->is_rescan_flag_supported(host, flags))
-        audioPorts->rescan(host, flags);
 }
 
 bool ClapHostServices::RequestResize(uint32_t width, uint32_t height) const

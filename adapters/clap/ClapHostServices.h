@@ -18,17 +18,14 @@ public:
     void Find();
 
     const char* Name() const;
-    const char* Version() const;
     bool IsAudioThread() const;
     void Log(int32_t severity, const char* message) const;
 
     // Asks for a flush of parameter events, or for processing where the host
     // cannot flush. Never from the audio thread.
     void RequestFlush() const;
-    void RequestCallback() const;
     void MarkDirty() const;
     void RescanParamValues() const;
-    void RescanAudioPorts() const;
     bool RequestResize(uint32_t width, uint32_t height) const;
     void PresetLoaded(uint32_t kind, const char* location, const char* key) const;
     void PresetFailed(uint32_t kind, const char* location, const char* key, const char* message) const;
@@ -45,7 +42,6 @@ private:
     const clap_host_params* params = nullptr;
     const clap_host_state* state = nullptr;
     const clap_host_gui* gui = nullptr;
-    const clap_host_audio_ports* audioPorts = nullptr;
     const clap_host_timer_support* timers = nullptr;
     const clap_host_posix_fd_support* descriptors = nullptr;
     const clap_host_thread_check* threads = nullptr;

@@ -60,10 +60,8 @@ const void* CLAP_ABI PluginExtension(const clap_plugin* plugin, const char* id)
     return id ? ClapPlugin::Of(plugin).Extension(id) : nullptr;
 }
 
-void CLAP_ABI PluginOnMainThread(const clap_plugin* plugin)
-{
-    ClapPlugin::Of(plugin).Gui().OnMainThread();
-}
+// The plug-in never asks for a main-thread callback.
+void CLAP_ABI PluginOnMainThread(const clap_plugin*) {}
 } // namespace
 
 ClapPlugin::ClapPlugin(const PluginConfig& config, const HostContext& context)

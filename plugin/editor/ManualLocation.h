@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// Where the user manual may be installed, each folder with its trailing
-// separator (empty when unknown).
+// Where the user manual may be installed, each folder with or without its
+// trailing separator (empty when unknown).
 struct ManualPlaces {
     // The user's documents folder.
     std::string documents;
