@@ -17,8 +17,16 @@ public:
     // The window inside the host's. OffersWindow is false for an editor that
     // draws only off screen (tools and tests), which formats do not offer.
     virtual bool OffersWindow() = 0;
+    // The window's size in pixels, at the scale the editor draws at.
     virtual int Width() const = 0;
     virtual int Height() const = 0;
+    // The scale the host draws at (1.0 = 100 %; 0: the host says none); the
+    // editor follows it unless the user chose a size.
+    virtual void SetHostScale(double factor) = 0;
+    // Before the host learns the size: the editor takes up the scale its
+    // sources give now (the user's choice, the host's, the desktop's). An
+    // open window keeps its scale.
+    virtual void ChooseScale() = 0;
     virtual void* OpenWindow(void* parentHandle) = 0;
     virtual void CloseWindow() = 0;
     virtual void* WindowHandle() = 0;

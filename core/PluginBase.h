@@ -78,7 +78,9 @@ public:
     virtual void HostTimeInfo(TransportInfo* info) = 0;
     virtual int HostKind() { return hostKind; }
     virtual int ApiKind() { return apiKind; }
-    virtual void ResizeEditor(int width, int height) = 0;
+    // Asks the host to fit its window to the editor's new size: true when
+    // it did, or when no window of the editor is open.
+    virtual bool ResizeEditor(int width, int height) = 0;
     virtual void HostSpecificInit() {}
     virtual void AttachEditor(EditorLink* editor);
     virtual void SetLatency(int samples) { latency = samples; }

@@ -24,6 +24,8 @@ public:
     virtual std::string DesktopFolder() = 0;
     virtual std::string DocumentsFolder() = 0;
     virtual std::string AppDataFolder(bool allUsers) = 0;
+    // Where the user's settings of applications are kept.
+    virtual std::string SettingsFolder() = 0;
     // Where installed software keeps its documentation, one folder per
     // package below each, most personal first; none when the desktop has no
     // such place.

@@ -52,6 +52,8 @@ ImageStrip Graphics::FetchImage(int32_t resourceId, const char* fileName, int fr
         bitmap = ImageCache::Insert(resourceId, LoadPlatformImage(resourceId, fileName));
     ImageStrip strip;
     strip.bitmap = bitmap;
+    strip.resourceId = resourceId;
+    strip.fileName = fileName;
     strip.width = bitmap ? bitmap->Width() : 0;
     strip.height = bitmap ? bitmap->Height() : 0;
     strip.frameCount = frameCount;
@@ -61,7 +63,7 @@ ImageStrip Graphics::FetchImage(int32_t resourceId, const char* fileName, int fr
 
 void Graphics::PrepareSurface()
 {
-    surface = std::make_unique<SysBitmap>(width, height);
+    surface = std::make_unique<SysBitmap>(Width(), Height());
 }
 
 RasterBitmap* Graphics::Surface() const
@@ -99,7 +101,7 @@ bool Graphics::CollectDirtyArea(PixelRect& out) const
     bool any = false;
     for (const auto& control : controls) {
         if (control->NeedsDrawing()) {
-            out = out.Union(control->DrawnRect());
+            out = out.Union(PixelsOf(control->DrawnRect()));
             any = true;
         }
     }
@@ -111,7 +113,7 @@ bool Graphics::CollectDirtyAreas(std::vector<PixelRect>& out) const
     out.clear();
     for (const auto& control : controls) {
         if (control->NeedsDrawing() && !control->DrawnRect().IsEmpty())
-            AddArea(out, control->DrawnRect());
+            AddArea(out, PixelsOf(control->DrawnRect()));
     }
     return !out.empty();
 }
@@ -142,7 +144,7 @@ void Graphics::RenderArea(const PixelRect& area)
 {
     drawArea = area;
     for (const auto& control : controls) {
-        const PixelRect& r = control->DrawnRect();
+        const PixelRect r = PixelsOf(control->DrawnRect());
         const bool overlaps = !r.IsEmpty() && !area.IsEmpty() && area.right >= r.left && area.left < r.right &&
                               area.bottom >= r.top && area.top < r.bottom;
         if (!control->IsHidden() && overlaps)
@@ -175,8 +177,8 @@ void Graphics::Resize(int newWidth, int newHeight)
 {
     if (newWidth == width && newHeight == height)
         return;
-    const int dw = newWidth - width;
-    const int dh = newHeight - height;
+    const int oldWidth = Width();
+    const int oldHeight = Height();
     window->ReleaseInput();
     width = newWidth;
     height = newHeight;
@@ -185,8 +187,8 @@ void Graphics::Resize(int newWidth, int newHeight)
     surface.reset();
     PrepareSurface();
     if (plugin)
-        plugin->ResizeEditor(width, height);
-    window->Resized(dw, dh);
+        plugin->ResizeEditor(Width(), Height());
+    window->Resized(Width() - oldWidth, Height() - oldHeight);
 }
 
 void Graphics::MarkAllChanged()

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/EditorLink.h"
 #include "graphics/BlendSpec.h"
 #include "graphics/Control.h"
+#include "graphics/EditorScale.h"
 #include "graphics/ImageStrip.h"
 #include "graphics/MouseMods.h"
 #include "graphics/PopupMenu.h"
@@ -66,6 +68,27 @@ public:
     void Idle() override;
 
     virtual bool MeasureText(TextStyle& style, const char* text, PixelRect& rect);
+    // The scale the editor draws at. SetScale changes it: the surface is made
+    // anew at the new size, the plug-in asks the host for that size, and when
+    // the host refuses, the editor stays at the old scale (false). The
+    // controls, their values and their layout in points stay as they are.
+    const EditorScale& Scale() const { return scale; }
+    bool SetScale(int32_t percent);
+    // Where the scale comes from: the user's choice (ScaleSetting), else the
+    // host's, else the desktop's, else 100 %.
+    void SetHostScale(double factor) override;
+    void ChooseScale() override;
+    // The user's choice (ScaleSetting::kAutomatic: none), kept in the user's
+    // settings file and taken up at once; false when the host refused the
+    // size (the choice is kept for the next time the editor opens).
+    int32_t UserScale() const { return userPercent; }
+    bool SetUserScale(int32_t percent);
+    // A rectangle of editor points in window pixels.
+    PixelRect PixelsOf(const PixelRect& points) const { return scale.ToPixels(points); }
+    // Images drawn at a scale other than 100 % whose image for that scale
+    // could not be had (they are left out rather than drawn enlarged).
+    int MissingScaledImages() const { return missingScaledImages; }
+
     // The module's image for resourceId, from the raster engine's loader.
     virtual std::unique_ptr<RasterBitmap> LoadPlatformImage(int32_t resourceId, const char* fileName);
 
@@ -111,7 +134,7 @@ public:
     // Hands a parameter's new value to every control that follows it.
     void PushHostValue(int paramIndex, double value, bool isNormalised) override;
 
-    // Window events, in editor pixels.
+    // Window events, in window pixels (the controls get points).
     void PointerDown(int x, int y, const MouseMods& mods);
     void PointerUp(int x, int y, const MouseMods& mods);
     void PointerDrag(int x, int y, const MouseMods& mods);
@@ -121,9 +144,11 @@ public:
     void PointerLeft();
     void PointerWheel(int x, int y, const MouseMods& mods, int delta);
     bool KeyDown(int x, int y, int key);
+    // The control at a point of the editor.
     int ControlAt(int x, int y, bool forHover) const;
 
-    // Drawing passes, driven by the platform's timer and paint events.
+    // Drawing passes, driven by the platform's timer and paint events; the
+    // areas are in window pixels.
     bool CollectDirtyArea(PixelRect& out) const;
     void Redraw(const PixelRect& area);
     // The rectangles of the controls that need drawing, as AddArea gathers
@@ -136,7 +161,7 @@ public:
     // drawn, then the areas are presented.
     void RedrawAreas(const std::vector<PixelRect>& areas);
 
-    // Drawing operations for controls during Render.
+    // Drawing operations for controls during Render, in points.
     bool BlitImage(const ImageStrip& image, const PixelRect& dest, int srcX, int srcY, const BlendSpec* blend);
     bool FillRect(const ColourARGB& colour, const PixelRect& rect, const BlendSpec* blend);
     bool DrawText(TextStyle& style, const char* text, const PixelRect& rect);
@@ -145,8 +170,11 @@ public:
     void PromptForValue(Control* control, const Param* param, const PixelRect* rect);
 
     PluginBase* Plugin() const { return plugin; }
-    int Width() const override { return width; }
-    int Height() const override { return height; }
+    // The window's size in pixels, and the editor's in points.
+    int Width() const override { return scale.ToPixels(width); }
+    int Height() const override { return scale.ToPixels(height); }
+    int PointWidth() const { return width; }
+    int PointHeight() const { return height; }
     int FrameRate() const { return frameRate; }
     // Milliseconds between two ticks of the window's frame timer (25 frames a
     // second when no rate is set).
@@ -174,15 +202,33 @@ protected:
 private:
     bool TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure);
     void DrawTextInArea(RasterFont& font, const char* text, const PixelRect& rect, int32_t flags);
+    // The style's font at the scale drawn at.
+    RasterFont* ScaledFont(TextStyle& style);
+    // A style for a platform's text-entry box over the editor at its scale.
+    TextStyle StyleAtScale(const TextStyle& style) const;
+    // The image's bitmap at the scale drawn at; null when there is none.
+    const RasterBitmap* BitmapAtScale(const ImageStrip& image);
+    const RasterBitmap* LoadScaledImage(const ImageStrip& image);
     // Renders the visible controls that overlap area, clipped to it.
     void RenderArea(const PixelRect& area);
     void MarkAllDrawn();
+    bool TakeChosenScale();
+    std::string ScaleSettingPath();
     void PromptWithMenu(Control* control, const Param* param, const PixelRect& rect);
     void DestroyControls();
     void EndEdit();
 
     std::vector<std::unique_ptr<Control>> controls;
     PluginBase* plugin;
+    EditorScale scale;
+    // The images of the current scale other than 100 %, by 100 % resource id
+    // (null: none to be had); found on first use.
+    std::vector<std::pair<int32_t, const RasterBitmap*>> scaledImages;
+    int missingScaledImages = 0;
+    int32_t userPercent = 0;
+    int32_t hostPercent = 0;
+    int32_t desktopPercent = 0;
+    bool desktopAsked = false;
     PixelRect drawArea;
     bool cursorHidden = false;
     std::unique_ptr<SysBitmap> surface;

@@ -1,30 +1,88 @@
 // The drawing operations controls use while they render: image blits,
 // rectangle fills and text, each clipped to the area being redrawn, so that
-// what lies outside it stays as it was presented.
+// what lies outside it stays as it was presented. Controls give points; the
+// surface is drawn in pixels, with the images and fonts of the editor's scale.
 #include <cmath>
 
 #include "graphics/Graphics.h"
+#include "graphics/ImageCache.h"
 #include "graphics/raster/FontCache.h"
 #include "graphics/raster/RasterBlit.h"
 #include "graphics/raster/RasterFill.h"
 #include "graphics/raster/RasterFont.h"
 #include "graphics/raster/RasterView.h"
 #include "graphics/raster/SysBitmap.h"
+#include "resources/ResourceIds.h"
+
+namespace {
+const ArtworkScale* ArtworkScaleOf(int32_t percent)
+{
+    for (const ArtworkScale& set : kArtworkScales) {
+        if (set.percent == percent)
+            return &set;
+    }
+    return nullptr;
+}
+
+// The style's font at its size in points.
+RasterFont* PointFont(TextStyle& style)
+{
+    if (!style.cachedFont)
+        style.cachedFont = FindOrCreateFont(style.fontName, style.size, style.style, style.orientation, style.quality);
+    return style.cachedFont;
+}
+} // namespace
 
 bool Graphics::BlitImage(const ImageStrip& image, const PixelRect& dest, int srcX, int srcY, const BlendSpec* blend)
 {
-    const PixelRect r = dest.Intersect(drawArea);
+    const PixelRect to = PixelsOf(dest);
+    const PixelRect r = to.Intersect(drawArea);
     if (r.Width() <= 0 || r.Height() <= 0)
         return true;
-    const PixelRect source{srcX + r.left - dest.left, srcY + r.top - dest.top, srcX + r.right - dest.left,
-                           srcY + r.bottom - dest.top};
-    RasterBlit(surface.get(), image.bitmap, r.left, r.top, &source, WeightOf(blend), RasterModeOf(blend));
+    const RasterBitmap* bitmap = BitmapAtScale(image);
+    if (!bitmap)
+        return false;
+    const int x = scale.ToPixels(srcX) + r.left - to.left;
+    const int y = scale.ToPixels(srcY) + r.top - to.top;
+    const PixelRect source{x, y, x + r.Width(), y + r.Height()};
+    RasterBlit(surface.get(), bitmap, r.left, r.top, &source, WeightOf(blend), RasterModeOf(blend));
     return true;
+}
+
+const RasterBitmap* Graphics::BitmapAtScale(const ImageStrip& image)
+{
+    if (scale.IsUnit() || !image.bitmap)
+        return image.bitmap;
+    for (const auto& [id, bitmap] : scaledImages) {
+        if (id == image.resourceId)
+            return bitmap;
+    }
+    const RasterBitmap* bitmap = LoadScaledImage(image);
+    if (!bitmap)
+        ++missingScaledImages;
+    scaledImages.emplace_back(image.resourceId, bitmap);
+    return bitmap;
+}
+
+// The image of the scale's artwork set, taken only when it is exactly the
+// 100 % image's size at that scale (frames and all).
+const RasterBitmap* Graphics::LoadScaledImage(const ImageStrip& image)
+{
+    const ArtworkScale* set = ArtworkScaleOf(scale.Percent());
+    if (!set)
+        return nullptr;
+    const int32_t id = image.resourceId + set->idOffset;
+    RasterBitmap* bitmap = ImageCache::Find(id);
+    if (!bitmap)
+        bitmap = ImageCache::Insert(id, LoadPlatformImage(id, image.fileName));
+    if (!bitmap || bitmap->Width() != scale.ToPixels(image.width) || bitmap->Height() != scale.ToPixels(image.height))
+        return nullptr;
+    return bitmap;
 }
 
 bool Graphics::FillRect(const ColourARGB& colour, const PixelRect& rect, const BlendSpec* blend)
 {
-    const PixelRect r = rect.Intersect(drawArea);
+    const PixelRect r = PixelsOf(rect).Intersect(drawArea);
     if (r.Width() <= 0 || r.Height() <= 0)
         return true;
     RasterFill(surface.get(), r.left, r.top, r.Width(), r.Height(), colour.Packed(), WeightOf(blend),
@@ -50,17 +108,41 @@ void Graphics::DrawTextInArea(RasterFont& font, const char* text, const PixelRec
     if (area.Width() <= 0 || area.Height() <= 0)
         return;
     RasterView view(*surface, area);
-    PixelRect placed{rect.left - area.left, rect.top - area.top, rect.right - area.left, rect.bottom - area.top};
+    PixelRect placed = PixelsOf(rect);
+    placed = {placed.left - area.left, placed.top - area.top, placed.right - area.left, placed.bottom - area.top};
     font.DrawString(&view, text, -1, &placed, flags);
 }
 
+
+RasterFont* Graphics::ScaledFont(TextStyle& style)
+{
+    if (scale.IsUnit())
+        return PointFont(style);
+    if (style.scaledPercent != scale.Percent()) {
+        style.scaledFont = FindOrCreateFont(style.fontName, scale.ToPixels(style.size), style.style, style.orientation,
+                                            style.quality);
+        style.scaledPercent = scale.Percent();
+    }
+    return style.scaledFont;
+}
+
+TextStyle Graphics::StyleAtScale(const TextStyle& style) const
+{
+    TextStyle scaled = style;
+    scaled.size = scale.ToPixels(style.size);
+    scaled.cachedFont = nullptr;
+    scaled.scaledFont = nullptr;
+    scaled.scaledPercent = 0;
+    return scaled;
+}
+
+// Text is measured in points, with the font at its size in points, so that
+// what is laid out by the text's extent lies the same at every scale.
 bool Graphics::TextOperation(TextStyle& style, const char* text, PixelRect& rect, bool measure)
 {
     if (!text || !*text)
         return true;
-    if (!style.cachedFont)
-        style.cachedFont = FindOrCreateFont(style.fontName, style.size, style.style, style.orientation, style.quality);
-    RasterFont* font = style.cachedFont;
+    RasterFont* font = measure ? PointFont(style) : ScaledFont(style);
     if (!font)
         return false;
     font->SetTextColour(style.colour.Packed());

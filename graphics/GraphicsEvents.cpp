@@ -20,10 +20,12 @@ int Graphics::ControlAt(int x, int y, bool forHover) const
     return -1;
 }
 
-void Graphics::PointerDown(int x, int y, const MouseMods& mods)
+void Graphics::PointerDown(int windowX, int windowY, const MouseMods& mods)
 {
     EndEdit();
     ReleaseCapture();
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     const int index = ControlAt(x, y, false);
     if (index < 0)
         return;
@@ -34,7 +36,7 @@ void Graphics::PointerDown(int x, int y, const MouseMods& mods)
     const int param = control->ParamIndex();
     if (plugin && plugin->Behaviour().hostContextMenu && mods.right && param >= 0) {
         ReleaseCapture();
-        plugin->ParamContextMenu(param, x, y);
+        plugin->ParamContextMenu(param, windowX, windowY);
         return;
     }
     if (plugin && param >= 0) {
@@ -44,8 +46,10 @@ void Graphics::PointerDown(int x, int y, const MouseMods& mods)
     control->MousePressed(x, y, mods);
 }
 
-void Graphics::PointerUp(int x, int y, const MouseMods& mods)
+void Graphics::PointerUp(int windowX, int windowY, const MouseMods& mods)
 {
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     const int index = ControlAt(x, y, false);
     ReleaseCapture();
     if (index < 0) {
@@ -66,8 +70,10 @@ void Graphics::EndEdit()
     editParam = -1;
 }
 
-void Graphics::PointerDrag(int x, int y, const MouseMods& mods)
+void Graphics::PointerDrag(int windowX, int windowY, const MouseMods& mods)
 {
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     if (captureIndex < 0 || (x == lastX && y == lastY))
         return;
     const int dx = x - lastX;
@@ -77,8 +83,10 @@ void Graphics::PointerDrag(int x, int y, const MouseMods& mods)
     GetControl(captureIndex)->MouseDragged(x, y, dx, dy, mods);
 }
 
-bool Graphics::PointerDoubleClick(int x, int y, const MouseMods& mods)
+bool Graphics::PointerDoubleClick(int windowX, int windowY, const MouseMods& mods)
 {
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     ReleaseCapture();
     const int index = ControlAt(x, y, false);
     if (index < 0)
@@ -95,10 +103,12 @@ bool Graphics::PointerDoubleClick(int x, int y, const MouseMods& mods)
     return true;
 }
 
-bool Graphics::PointerOver(int x, int y, const MouseMods& mods)
+bool Graphics::PointerOver(int windowX, int windowY, const MouseMods& mods)
 {
     if (!hoverTracking)
         return false;
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     const int index = ControlAt(x, y, true);
     if (index >= 0) {
         lastX = x;
@@ -118,15 +128,19 @@ void Graphics::PointerLeft()
     hoverIndex = -1;
 }
 
-void Graphics::PointerWheel(int x, int y, const MouseMods& mods, int delta)
+void Graphics::PointerWheel(int windowX, int windowY, const MouseMods& mods, int delta)
 {
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     const int index = ControlAt(x, y, false);
     if (index >= 0)
         GetControl(index)->WheelTurned(x, y, mods, delta);
 }
 
-bool Graphics::KeyDown(int x, int y, int key)
+bool Graphics::KeyDown(int windowX, int windowY, int key)
 {
+    const int x = scale.ToPoints(windowX);
+    const int y = scale.ToPoints(windowY);
     const int index = ControlAt(x, y, false);
     if (index >= 1)
         return GetControl(index)->KeyPressed(x, y, key);

@@ -6,11 +6,20 @@
 #include "graphics/WindowHost.h"
 #include "graphics/raster/PlatformImage.h"
 
+// The window opens at the size the host was told; on a screen whose scale
+// differs from the display's, the editor then asks for the screen's.
 void* Graphics::OpenWindow(void* parentHandle)
 {
+    ChooseScale();
     void* handle = window->Open(parentHandle);
-    if (handle)
-        MarkAllChanged();
+    if (!handle)
+        return nullptr;
+    MarkAllChanged();
+    const int32_t onScreen = window->DesktopScalePercent();
+    if (onScreen > 0 && onScreen != desktopPercent) {
+        desktopPercent = onScreen;
+        TakeChosenScale();
+    }
     return handle;
 }
 
@@ -67,7 +76,7 @@ int Graphics::ShowMessageBox(const char* text, const char* caption, int type)
 PopupMenu* Graphics::ShowPopupMenu(PopupMenu& menu, const PixelRect& rect)
 {
     ReleaseCapture();
-    return window->ShowPopupMenu(menu, rect);
+    return window->ShowPopupMenu(menu, PixelsOf(rect));
 }
 
 void Graphics::OpenTextEntry(Control* control, const TextStyle& style, const PixelRect& rect, const char* text,
@@ -75,7 +84,7 @@ void Graphics::OpenTextEntry(Control* control, const TextStyle& style, const Pix
 {
     if (!entry.Open(control, param))
         return;
-    if (!window->OpenTextEntry(*control, style, rect, text ? text : "", param))
+    if (!window->OpenTextEntry(*control, StyleAtScale(style), PixelsOf(rect), text ? text : "", param))
         entry.End();
 }
 

@@ -7,7 +7,8 @@
 class RasterFont;
 
 // How a control's text is drawn, and the colours of a text-entry box opened
-// for it. Copied by value; cachedFont is filled on first use.
+// for it. Copied by value; cachedFont (at the size in points) and scaledFont
+// (at the size the editor draws at, scaledPercent) are filled on first use.
 struct TextStyle {
     static constexpr int kFontNameSize = 32;
     enum Style { kNormal = 0, kBold = 1, kItalic = 2 };
@@ -23,6 +24,8 @@ struct TextStyle {
     int32_t orientation = 0;
     int32_t quality = 0;
     RasterFont* cachedFont = nullptr;
+    RasterFont* scaledFont = nullptr;
+    int32_t scaledPercent = 0;
 
     TextStyle() = default;
     // A missing colour keeps its default.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
     virtual void HandleEvents() {}
     virtual void TimerTick() {}
     virtual void Idle() {}
+
+    // The scale of the desktop the window is on (of the whole display while
+    // none is open), in percent; 0 when the platform cannot tell.
+    virtual int32_t DesktopScalePercent() { return 0; }
 
     // Hides the pointer, remembering where it was, and puts it back there;
     // true when done.

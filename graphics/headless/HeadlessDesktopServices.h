@@ -21,6 +21,7 @@ public:
     std::string DesktopFolder() override { return homeFolder; }
     std::string DocumentsFolder() override { return homeFolder; }
     std::string AppDataFolder(bool) override { return homeFolder; }
+    std::string SettingsFolder() override { return homeFolder; }
     std::vector<std::string> DocumentationFolders() override { return documentationFolders; }
 
     void SetHomeFolder(const std::string& folder) { homeFolder = folder; }

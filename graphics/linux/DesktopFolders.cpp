@@ -148,6 +148,11 @@ std::string DesktopFolders::AppDataFolder(bool allUsers)
     return home.empty() ? std::string() : home + ".local/share/";
 }
 
+std::string DesktopFolders::SettingsFolder()
+{
+    return ConfigHome();
+}
+
 std::vector<std::string> DesktopFolders::DocumentationFolders()
 {
     std::vector<std::string> folders;

@@ -22,6 +22,10 @@ std::string DocumentsFolder();
 // (default /usr/local/share).
 std::string AppDataFolder(bool allUsers);
 
+// Where applications keep the user's settings: $XDG_CONFIG_HOME (default
+// ~/.config).
+std::string SettingsFolder();
+
 // The doc/ folders of the XDG data folders: the user's ($XDG_DATA_HOME,
 // default ~/.local/share), then every absolute folder of $XDG_DATA_DIRS
 // (default /usr/local/share and /usr/share), in that order.

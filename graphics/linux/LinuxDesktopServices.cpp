@@ -55,3 +55,8 @@ std::string LinuxDesktopServices::AppDataFolder(bool allUsers)
 {
     return DesktopFolders::AppDataFolder(allUsers);
 }
+
+std::string LinuxDesktopServices::SettingsFolder()
+{
+    return DesktopFolders::SettingsFolder();
+}

@@ -22,6 +22,7 @@ public:
     std::string DesktopFolder() override;
     std::string DocumentsFolder() override;
     std::string AppDataFolder(bool allUsers) override;
+    std::string SettingsFolder() override;
     std::vector<std::string> DocumentationFolders() override;
 
 private:

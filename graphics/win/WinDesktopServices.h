@@ -24,6 +24,8 @@ public:
     std::string DocumentsFolder() override;
     std::vector<std::string> DocumentationFolders() override { return {}; }
     std::string AppDataFolder(bool allUsers) override;
+    // The user's roaming application data.
+    std::string SettingsFolder() override { return AppDataFolder(false); }
 
 private:
     WinWindowHost& window;

@@ -28,6 +28,7 @@ public:
     using WindowHost::Present;
     void ReleaseInput() override;
     void Resized(int dw, int dh) override;
+    int32_t DesktopScalePercent() override;
     bool HideCursor() override;
     bool RestoreCursor() override;
     PopupMenu* ShowPopupMenu(PopupMenu& menu, const PixelRect& rect) override;

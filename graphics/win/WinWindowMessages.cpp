@@ -146,7 +146,7 @@ void WinWindowHost::HandleTimer()
     RECT area{dirty.left, dirty.top, dirty.right, dirty.bottom};
     InvalidateRect(window, &area, FALSE);
     if (textEntry && entry.IsOpen()) {
-        const PixelRect& kept = entry.EditedControl()->DrawnRect();
+        const PixelRect kept = editor.PixelsOf(entry.EditedControl()->DrawnRect());
         RECT edited{kept.left, kept.top, kept.right, kept.bottom};
         ValidateRect(window, &edited);
         entry.Redrawn();

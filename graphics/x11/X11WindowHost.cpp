@@ -6,6 +6,7 @@
 
 #include "graphics/Graphics.h"
 #include "graphics/x11/X11Connection.h"
+#include "graphics/x11/X11DesktopScale.h"
 
 namespace {
 constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS |
@@ -355,6 +356,15 @@ void X11WindowHost::Resized(int, int)
     xcb_configure_window(connection->Get(), window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, size);
     if (!present.Attach(*connection, window, connection->Screen().root_depth, width, height))
         WindowLost();
+}
+
+// The open window's connection, else one made for the question.
+int32_t X11WindowHost::DesktopScalePercent()
+{
+    if (window && connection)
+        return X11DesktopScale::Percent(*connection);
+    const X11Connection asked;
+    return X11DesktopScale::Percent(asked);
 }
 
 xcb_cursor_t X11WindowHost::BlankCursor()

@@ -37,6 +37,7 @@ public:
     bool Present(const std::vector<PixelRect>& areas) override;
     void ReleaseInput() override;
     void Resized(int dw, int dh) override;
+    int32_t DesktopScalePercent() override;
 
     int EventDescriptor() override;
     void HandleEvents() override;

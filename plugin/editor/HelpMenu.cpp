@@ -4,10 +4,12 @@
 
 #include "core/PluginBase.h"
 #include "graphics/Graphics.h"
+#include "plugin/editor/EditorSizeMenu.h"
 #include "plugin/editor/ManualLocation.h"
 
 namespace {
-// Menu items; an empty address stands for the manual, a null text for a separator.
+// Menu items; an empty address stands for the manual, a null address for the
+// editor's size submenu, a null text for a separator.
 struct HelpItem {
     const char* text;
     const char* address;
@@ -15,6 +17,7 @@ struct HelpItem {
 
 constexpr HelpItem kItems[] = {
     {"User Manual", ""},
+    {"Editor Size", nullptr},
     {nullptr, nullptr},
     {"Website", "https://www.marwick-audio.com/"},
     {"Support", "https://www.marwick-audio.com/support/"},
@@ -41,13 +44,20 @@ HelpMenu::HelpMenu(PluginBase* owner, const PixelRect& area) : MenuHotSpot(owner
 void HelpMenu::OpenMenu(Graphics& editor)
 {
     PopupMenu menu;
+    const PopupMenu* sizes = nullptr;
     for (const HelpItem& item : kItems) {
-        if (item.text)
-            menu.AddItem(item.text);
-        else
+        if (!item.text)
             menu.AddSeparator();
+        else if (!item.address)
+            sizes = &EditorSizeMenu::Add(menu, item.text, editor);
+        else
+            menu.AddItem(item.text);
     }
     const PopupMenu* chosen = editor.ShowPopupMenu(menu, rect);
+    if (chosen && chosen == sizes) {
+        EditorSizeMenu::Apply(*chosen, editor);
+        return;
+    }
     if (!chosen || chosen->chosenItem < 0 || chosen->chosenItem >= menu.ItemCount())
         return;
     const HelpItem& item = kItems[chosen->chosenItem];

@@ -28,7 +28,11 @@ public:
     {
         host.Add("context " + std::to_string(index) + " " + std::to_string(x) + " " + std::to_string(y));
     }
-    void ResizeEditor(int w, int h) override { host.Add("resize " + std::to_string(w) + "x" + std::to_string(h)); }
+    bool ResizeEditor(int w, int h) override
+    {
+        host.Add("resize " + std::to_string(w) + "x" + std::to_string(h));
+        return true;
+    }
 
     GraphicsHeadless& Gui() { return *static_cast<GraphicsHeadless*>(this->Editor()); }
 

@@ -261,7 +261,7 @@ TEST_F(PresetControlsTest, HelpMenuOpensTheManualAndTheMakersPages)
     Click(gui, 804, 19, LeftButton());
     ASSERT_EQ(gui.Requests().Menus().size(), 3u);
     EXPECT_EQ(gui.Requests().Menus()[0].labels,
-              (std::vector<std::string>{"User Manual", "", "Website", "Support", "", "Facebook", "SoundCloud",
+              (std::vector<std::string>{"User Manual", "Editor Size", "", "Website", "Support", "", "Facebook", "SoundCloud",
                                         "Twitter", "YouTube"}));
     ASSERT_EQ(gui.Requests().Links().size(), 2u);
     EXPECT_EQ(gui.Requests().Links()[0], manual);

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "graphics/EditorScale.h"
+
 const char* const kRenderUsage =
     "usage: sondrel-render [--plugin PATH] [--load FILE.fxp|FILE.fxb] [--preset NAME|NUMBER]\n"
     "                      [--set PARAM=VALUE]... [--save FILE.fxp|FILE.fxb] [--block N] [--rate HZ]\n"
     "                      [--format float|double|pcm24|pcm16] [--list-presets] [--list-params]\n"
-    "                      [--editor-snapshot FILE.png] [INPUT] OUTPUT\n";
+    "                      [--editor-snapshot FILE.png [--scale 100|150|200]] [INPUT] OUTPUT\n";
 
 namespace {
 bool ParseNumber(const std::string& text, double& value)
@@ -54,6 +56,11 @@ bool ApplyOption(const std::string& flag, const std::string& value, RenderOption
         if (!ParseNumber(value, number) || number < 1000 || number > 1536000)
             return error = "--rate expects a sample rate in hertz from 1000 to 1536000", false;
         options.rate = number;
+    } else if (flag == "--scale") {
+        if (!ParseNumber(value, number) || !EditorScale::IsSupported(static_cast<int32_t>(number)) ||
+            number != std::floor(number))
+            return error = "--scale expects the editor's scale in percent: 100, 150 or 200", false;
+        options.scale = static_cast<int32_t>(number);
     } else if (flag == "--format") {
         if (!ParseSampleFormat(value, options.format))
             return error = "--format expects float, double, pcm24 or pcm16", false;

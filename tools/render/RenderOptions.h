@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@ struct RenderOptions {
     std::vector<std::pair<std::string, double>> settings;
     std::string save;
     std::string editorSnapshot;
+    int32_t scale = 100; // of the editor snapshot, in percent
     int block = 512;
     double rate = 48000.0;
     SampleFormat format = SampleFormat::Input;

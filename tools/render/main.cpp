@@ -130,7 +130,7 @@ bool Run(const RenderOptions& options, std::string& error)
             return false;
         PrintMeters(session.Engine(), stdout);
     }
-    if (!options.editorSnapshot.empty() && !WriteEditorSnapshot(session.Reference(), options.editorSnapshot, error))
+    if (!options.editorSnapshot.empty() && !WriteEditorSnapshot(session.Reference(), options.editorSnapshot, options.scale, error))
         return false;
     return options.save.empty() || SaveFile(session, options.save, error);
 }
