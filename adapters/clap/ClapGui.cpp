@@ -158,18 +158,21 @@ void ClapGui::Destroy()
     created = false;
 }
 
-// Kept for the editor, which draws at one scale for now.
+// The host's scale overrides the desktop's (sizes here are window pixels).
 bool ClapGui::SetScale(double factor)
 {
-    if (!(factor > 0.0) || !std::isfinite(factor))
+    if (!created || !(factor > 0.0) || !std::isfinite(factor))
         return false;
-    scale = factor;
+    session.SetHostScale(factor);
     return true;
 }
 
-bool ClapGui::GetSize(uint32_t* width, uint32_t* height) const
+bool ClapGui::GetSize(uint32_t* width, uint32_t* height)
 {
-    if (!created || !width || !height || session.Width() <= 0 || session.Height() <= 0)
+    if (!created || !width || !height)
+        return false;
+    session.ChooseScale();
+    if (session.Width() <= 0 || session.Height() <= 0)
         return false;
     *width = static_cast<uint32_t>(session.Width());
     *height = static_cast<uint32_t>(session.Height());

@@ -24,8 +24,7 @@ public:
     bool Create(const char* api, bool floating);
     void Destroy();
     bool SetScale(double scale);
-    double Scale() const { return scale; }
-    bool GetSize(uint32_t* width, uint32_t* height) const;
+    bool GetSize(uint32_t* width, uint32_t* height);
     bool SetParent(const clap_window* window);
 
     void OnTimer(clap_id id);
@@ -39,5 +38,4 @@ private:
     ClapHostRunLoop* hostLoop = nullptr;
     bool created = false;
     bool opened = false;
-    double scale = 1.0;
 };

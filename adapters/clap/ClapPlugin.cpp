@@ -220,8 +220,12 @@ void ClapPlugin::HostTimeInfo(TransportInfo* info)
 }
 
 // A host that grants the size has already made room for it.
-void ClapPlugin::ResizeEditor(int width, int height)
+bool ClapPlugin::ResizeEditor(int width, int height)
 {
-    if (width > 0 && height > 0 && host.RequestResize(static_cast<uint32_t>(width), static_cast<uint32_t>(height)))
-        EditorResized();
+    if (!Editor() || !Editor()->WindowIsOpen())
+        return true;
+    if (width <= 0 || height <= 0 || !host.RequestResize(static_cast<uint32_t>(width), static_cast<uint32_t>(height)))
+        return false;
+    EditorResized();
+    return true;
 }

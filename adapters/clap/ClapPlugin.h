@@ -77,7 +77,7 @@ public:
     double HostTempo() override;
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo* info) override;
-    void ResizeEditor(int width, int height) override;
+    bool ResizeEditor(int width, int height) override;
     bool SendMidi(const MidiMessage&) override { return false; }
 
 private:

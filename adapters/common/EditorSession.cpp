@@ -29,6 +29,25 @@ bool EditorSession::WindowIsOpen() const
     return plugin.Editor() && plugin.Editor()->WindowIsOpen();
 }
 
+void EditorSession::ChooseScale()
+{
+    if (EditorLink* editor = Desktop())
+        editor->ChooseScale();
+}
+
+void EditorSession::SetHostScale(double factor)
+{
+    EditorLink* editor = Desktop();
+    if (!editor)
+        return;
+    const bool ownThreadDrives = driving == &ownThread;
+    if (ownThreadDrives)
+        ownThread.Detach();
+    editor->SetHostScale(factor);
+    if (ownThreadDrives && !ownThread.Attach(*this, editor->FramePeriodMs(), editor->EventDescriptor()))
+        driving = nullptr;
+}
+
 EditorLink* EditorSession::Desktop() const
 {
     return DesktopEditor(plugin.Editor());

@@ -35,6 +35,12 @@ public:
     int Width() const;
     int Height() const;
     bool WindowIsOpen() const;
+    // Before the host learns the size: the editor's scale taken up from its
+    // sources (see EditorLink::ChooseScale).
+    void ChooseScale();
+    // The host's scale for the editor (see EditorLink::SetHostScale); the
+    // editor's own thread, if it drives the window, is held off meanwhile.
+    void SetHostScale(double factor);
 
     // Opens the editor's window inside parent and starts driving it; false
     // when no window opened.

@@ -166,10 +166,19 @@ void Lv2Plugin::RunAudio(int offset, int frames)
         RunAttached<float>(*this, frames);
 }
 
-void Lv2Plugin::AttachUi(bool attached)
+void Lv2Plugin::AttachUi(bool attached, const LV2UI_Resize* resize)
 {
     std::lock_guard<std::recursive_mutex> guard(Lock());
     uiAttached = attached;
+    uiResize = attached ? resize : nullptr;
+}
+
+bool Lv2Plugin::ResizeEditor(int width, int height)
+{
+    if (!Editor() || !Editor()->WindowIsOpen())
+        return true;
+    std::lock_guard<std::recursive_mutex> guard(Lock());
+    return uiResize && uiResize->ui_resize && uiResize->ui_resize(uiResize->handle, width, height) == 0;
 }
 
 void Lv2Plugin::TakeEdits(std::vector<EditQueue::Edit>& taken)

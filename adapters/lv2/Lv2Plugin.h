@@ -5,6 +5,7 @@
 
 #include <lv2/core/lv2.h>
 #include <lv2/state/state.h>
+#include <lv2/ui/ui.h>
 #include <lv2/urid/urid.h>
 
 #include "adapters/common/EditQueue.h"
@@ -42,7 +43,8 @@ public:
 
     // The editor's edits are queued while a UI of ours is open; it takes them
     // in order, as many as edits can hold, to send them to the host.
-    void AttachUi(bool attached);
+    // The UI takes the editor (with the host's ui:resize, or none) or gives it up.
+    void AttachUi(bool attached, const LV2UI_Resize* resize = nullptr);
     void TakeEdits(std::vector<EditQueue::Edit>& edits);
 
     LV2_State_Status SaveHostState(LV2_State_Store_Function store, LV2_State_Handle handle);
@@ -58,7 +60,8 @@ public:
     double HostTempo() override { return 0.0; }
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo* info) override;
-    void ResizeEditor(int, int) override {}
+    // Through the UI's ui:resize, where the host offers it.
+    bool ResizeEditor(int width, int height) override;
     bool SendMidi(const MidiMessage&) override { return false; }
 
 private:
@@ -82,4 +85,5 @@ private:
     PieceChannels<float> pieces;
     EditQueue edits;
     bool uiAttached = false;
+    const LV2UI_Resize* uiResize = nullptr;
 };

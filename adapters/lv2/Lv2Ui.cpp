@@ -14,14 +14,15 @@ namespace {
 // As many edits as one hand-over sends at most; the rest wait for the next.
 constexpr std::size_t kEditsPerHandOver = 256;
 
+// The host's ui:scaleFactor; 0 when it gives none (or none that is usable).
 float ScaleFactor(const LV2_Feature* const* features)
 {
     const auto* map = static_cast<const LV2_URID_Map*>(FindFeature(features, LV2_URID__map));
     const void* value = FindOption(features, map, LV2_UI__scaleFactor, LV2_ATOM__Float, sizeof(float));
-    float scale = 1.0f;
+    float scale = 0.0f;
     if (value)
         std::memcpy(&scale, value, sizeof scale);
-    return scale > 0.0f && std::isfinite(scale) ? scale : 1.0f;
+    return scale > 0.0f && std::isfinite(scale) ? scale : 0.0f;
 }
 } // namespace
 
@@ -64,7 +65,8 @@ bool Lv2Ui::Open(void* parent, LV2UI_Widget* widget)
 {
     if (!EditorOffered(plugin))
         return false;
-    plugin.AttachUi(true);
+    plugin.AttachUi(true, resize);
+    session.SetHostScale(scale);
     if (!session.Open(parent))
         return false;
     opened = true;

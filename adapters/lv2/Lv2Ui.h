@@ -41,8 +41,8 @@ private:
     LV2UI_Controller controller;
     const LV2UI_Touch* touch = nullptr;
     const LV2UI_Resize* resize = nullptr;
-    // The host's ui:scaleFactor, kept for the editor, which draws at one scale for now.
-    float scale = 1.0f;
+    // The host's ui:scaleFactor (0: none).
+    float scale = 0.0f;
     EditorSession session;
     bool opened = false;
     std::vector<EditQueue::Edit> taken;

@@ -18,6 +18,6 @@ public:
     double HostTempo() override { return 0.0; }
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo*) override {}
-    void ResizeEditor(int, int) override {}
+    bool ResizeEditor(int, int) override { return true; }
     bool SendMidi(const MidiMessage&) override { return false; }
 };

@@ -25,20 +25,24 @@ void Vst2Plugin::AttachEditor(EditorLink* editor)
 }
 
 // The host is asked to fit its window to the new size when it says it can.
-void Vst2Plugin::ResizeEditor(int width, int height)
+bool Vst2Plugin::ResizeEditor(int width, int height)
 {
     if (!Editor())
-        return;
+        return false;
     TakeEditorSize();
-    if (editorSession.WindowIsOpen() && CallHost(audioMasterCanDo, 0, 0, const_cast<char*>(kSizeWindowCapability)) == 1)
-        CallHost(audioMasterSizeWindow, width, height);
+    bool granted = !editorSession.WindowIsOpen();
+    if (!granted && CallHost(audioMasterCanDo, 0, 0, const_cast<char*>(kSizeWindowCapability)) == 1)
+        granted = CallHost(audioMasterSizeWindow, width, height) != 0;
     EditorResized();
+    return granted;
 }
 
 VstIntPtr Vst2Plugin::EditorGetRect(void* ptr)
 {
     if (!ptr || !EditorOffered(*this))
         return 0;
+    editorSession.ChooseScale();
+    TakeEditorSize();
     *static_cast<ERect**>(ptr) = &editorRect;
     return 1;
 }

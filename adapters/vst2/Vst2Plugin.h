@@ -42,7 +42,7 @@ public:
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo* info) override;
     int HostKind() override;
-    void ResizeEditor(int width, int height) override;
+    bool ResizeEditor(int width, int height) override;
     void AttachEditor(EditorLink* editor) override;
     void HostSpecificInit() override;
     void SetLatency(int samples) override;

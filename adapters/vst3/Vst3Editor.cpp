@@ -28,8 +28,9 @@ void Vst3Plugin::ForgetView(Vst3View* view)
         editorViews.erase(found);
 }
 
-void Vst3Plugin::ResizeEditor(int width, int height)
+bool Vst3Plugin::ResizeEditor(int width, int height)
 {
-    if (EditorOffered(*this) && !editorViews.empty())
-        editorViews.front()->RequestResize(width, height);
+    if (!EditorOffered(*this) || editorViews.empty())
+        return true;
+    return editorViews.front()->RequestResize(width, height);
 }

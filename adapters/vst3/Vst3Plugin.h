@@ -85,7 +85,7 @@ public:
     void HostTimeSignature(int* numerator, int* denominator) override;
     void HostTimeInfo(TransportInfo* info) override;
     // Asks the host, through the first view's frame, for the new size.
-    void ResizeEditor(int width, int height) override;
+    bool ResizeEditor(int width, int height) override;
     // A view going away leaves the list of open views.
     void ForgetView(Vst3View* view);
     void SetLatency(int samples) override;

@@ -36,7 +36,8 @@ tresult PLUGIN_API Vst3View::queryInterface(const TUID iid, void** obj)
 {
     if (!obj)
         return kInvalidArgument;
-    if (OfferInterface<IPlugView>(iid, this, obj) || OfferInterfaceVia<FUnknown, IPlugView>(iid, this, obj))
+    if (OfferInterface<IPlugView>(iid, this, obj) || OfferInterface<IPlugViewContentScaleSupport>(iid, this, obj) ||
+        OfferInterfaceVia<FUnknown, IPlugView>(iid, this, obj))
         return kResultOk;
     *obj = nullptr;
     return kNoInterface;
@@ -87,6 +88,7 @@ tresult PLUGIN_API Vst3View::getSize(ViewRect* size)
 {
     if (!EditorOffered(*plug) || !size)
         return kResultFalse;
+    session.ChooseScale();
     *size = {0, 0, session.Width(), session.Height()};
     return kResultOk;
 }
@@ -111,10 +113,22 @@ tresult PLUGIN_API Vst3View::setFrame(IPlugFrame* newFrame)
 
 bool Vst3View::RequestResize(int width, int height)
 {
+    if (!session.WindowIsOpen())
+        return true;
     if (!frame)
         return false;
     resizePending = true;
     ViewRect size{0, 0, width, height};
-    frame->resizeView(this, &size);
-    return true;
+    if (frame->resizeView(this, &size) == kResultTrue)
+        return true;
+    resizePending = false;
+    return false;
+}
+
+tresult PLUGIN_API Vst3View::setContentScaleFactor(float factor)
+{
+    if (!EditorOffered(*plug))
+        return kResultFalse;
+    session.SetHostScale(factor);
+    return kResultTrue;
 }

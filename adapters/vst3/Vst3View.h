@@ -10,8 +10,10 @@ class Vst3Plugin;
 // inside the host's window, reports the editor's size and relays the
 // plug-in's own resize requests to the host's frame. It holds a reference to
 // its plug-in for its whole life. The window follows the platform: an X11
-// window id on Linux, a window handle in the Windows build.
-class Vst3View final : public Vst3::IPlugView {
+// window id on Linux, a window handle in the Windows build. The host may say
+// the scale its window is drawn at; the editor then draws at that scale and
+// asks the frame for its new size.
+class Vst3View final : public Vst3::IPlugView, public Vst3::IPlugViewContentScaleSupport {
 public:
     explicit Vst3View(Vst3Plugin& plugin);
     Vst3View(const Vst3View&) = delete;
@@ -36,7 +38,12 @@ public:
     Vst3::tresult PLUGIN_API canResize() override { return Vst3::kResultFalse; }
     Vst3::tresult PLUGIN_API checkSizeConstraint(Vst3::ViewRect*) override { return Vst3::kResultFalse; }
 
-    // The plug-in's request for a new editor size; false without a frame.
+    // IPlugViewContentScaleSupport
+    Vst3::tresult PLUGIN_API setContentScaleFactor(float factor) override;
+
+    // The plug-in's request for a new editor size; true when the frame
+    // granted it or no window is attached (the host learns the size when it
+    // next asks), false when the frame refused or there is none.
     bool RequestResize(int width, int height);
 
 private:

@@ -33,6 +33,11 @@ std::unique_ptr<ClapEditorWindow> ClapEditorWindow::Open(ClapInstance& instance,
     return opened;
 }
 
+bool ClapEditorWindow::SetScale(double scale)
+{
+    return instance.Extensions().gui->set_scale(instance.Plugin(), scale);
+}
+
 bool ClapEditorWindow::OpenEditor(std::string& error)
 {
     return Create(error) && Embed(error);

@@ -25,6 +25,8 @@ public:
     // Runs the host's loop for the given time; false when the user closed the window.
     bool Run(std::chrono::milliseconds duration);
     X11HostWindow& Window() { return *window; }
+    // The host's set_scale; false when the editor ignores it.
+    bool SetScale(double scale);
     // The editor closed (hide, destroy) and made again in the same window.
     void CloseEditor();
     bool OpenEditor(std::string& error);

@@ -24,9 +24,11 @@ std::string PathOf(const LilvNode* uri)
 }
 } // namespace
 
-std::unique_ptr<Lv2UiWindow> Lv2UiWindow::Open(Lv2Instance& instance, std::string& error, bool idle)
+std::unique_ptr<Lv2UiWindow> Lv2UiWindow::Open(Lv2Instance& instance, std::string& error, bool idle,
+                                               float scaleFactor)
 {
     std::unique_ptr<Lv2UiWindow> opened(new Lv2UiWindow(instance));
+    opened->scale = scaleFactor;
     if (!opened->Load(error))
         return nullptr;
     opened->window = X11HostWindow::Open(1, 1, "Sondrel", error);
@@ -74,10 +76,11 @@ bool Lv2UiWindow::Instantiate(bool idle, std::string& error)
     UridMap& map = instance.Bundle().Map();
     resize = {this, ResizeUi};
     touch = {this, TouchPort};
-    options = {
-        {LV2_OPTIONS_INSTANCE, 0, map.Map(LV2_UI__scaleFactor), sizeof(float), map.Map(LV2_ATOM__Float), &scale},
-        {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr},
-    };
+    options.clear();
+    if (scale > 0.0f)
+        options.push_back(
+            {LV2_OPTIONS_INSTANCE, 0, map.Map(LV2_UI__scaleFactor), sizeof(float), map.Map(LV2_ATOM__Float), &scale});
+    options.push_back({LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr});
     featureData = {
         {LV2_UI__parent, window->Handle()},
         {LV2_INSTANCE_ACCESS_URI, instance.Handle()},

@@ -13,7 +13,8 @@
 // The window mode of our LV2 test host: an instance's X11 UI embedded into a
 // top-level X11 window as Linux hosts embed one (ui:parent, instance-access,
 // ui:resize resizing the window, ui:touch, the options with the scale
-// factor), driven by its idle interface, or not at all where the host is
+// factor, 1.0 unless asked otherwise, none when asked for 0), driven by its
+// idle interface, or not at all where the host is
 // asked to lend none. Its port writes go to the instance's control ports;
 // control ports that changed are notified to it, as hosts notify them (both
 // under the instance's port lock).
@@ -28,7 +29,8 @@ public:
         bool grabbed;
     };
 
-    static std::unique_ptr<Lv2UiWindow> Open(Lv2Instance& instance, std::string& error, bool idle = true);
+    static std::unique_ptr<Lv2UiWindow> Open(Lv2Instance& instance, std::string& error, bool idle = true,
+                                             float scaleFactor = 1.0f);
     ~Lv2UiWindow();
     Lv2UiWindow(const Lv2UiWindow&) = delete;
     Lv2UiWindow& operator=(const Lv2UiWindow&) = delete;

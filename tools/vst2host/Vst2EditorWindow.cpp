@@ -18,6 +18,11 @@ std::unique_ptr<Vst2EditorWindow> Vst2EditorWindow::Open(Vst2Host& host, std::st
         X11HostWindow::Open(rect->right - rect->left, rect->bottom - rect->top, host.EffectName(), error);
     if (!window)
         return nullptr;
+    X11HostWindow* resized = window.get();
+    host.AnswerSizeWindow([resized](int width, int height) {
+        resized->Resize(width, height);
+        return true;
+    });
     if (host.Dispatch(effEditOpen, 0, 0, window->Handle()) != 1) {
         error = "the plug-in did not open its editor";
         return nullptr;
@@ -28,6 +33,7 @@ std::unique_ptr<Vst2EditorWindow> Vst2EditorWindow::Open(Vst2Host& host, std::st
 Vst2EditorWindow::~Vst2EditorWindow()
 {
     host.Dispatch(effEditClose);
+    host.AnswerSizeWindow(nullptr);
 }
 
 bool Vst2EditorWindow::Run(std::chrono::milliseconds duration)

@@ -10,7 +10,8 @@
 // The window mode of the VST 2.4 test host: the plug-in's editor embedded in
 // a top-level X11 window as Linux hosts do it (the parent window's id in
 // effEditOpen, the size from effEditGetRect, effEditIdle every 40 ms from
-// the host's own loop, effEditClose before the window goes).
+// the host's own loop, effEditClose before the window goes); the window
+// follows the editor's size requests (audioMasterSizeWindow).
 class Vst2EditorWindow {
 public:
     static constexpr std::chrono::milliseconds kIdlePeriod{40};

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr char kSentinel = '\x7f';
@@ -83,6 +84,8 @@ VstIntPtr Vst2Host::Answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, voi
 
     switch (opcode) {
     case audioMasterVersion: return kVstVersion;
+    case audioMasterCanDo: return sizeWindow && call.text == "sizeWindow" ? 1 : 0;
+    case audioMasterSizeWindow: return sizeWindow && sizeWindow(index, static_cast<int>(value)) ? 1 : 0;
     case audioMasterGetTime:
         return answers.timeAvailable ? reinterpret_cast<VstIntPtr>(&answers.time) : 0;
     case audioMasterProcessEvents: return answers.processEventsAnswer;
@@ -261,6 +264,11 @@ bool Vst2Host::SetChunk(bool program, const std::vector<uint8_t>& data)
     std::vector<uint8_t> copy(data.size() + 1);
     std::copy(data.begin(), data.end(), copy.begin());
     return Dispatch(effSetChunk, program ? 1 : 0, static_cast<VstIntPtr>(data.size()), copy.data()) == 1;
+}
+
+void Vst2Host::AnswerSizeWindow(std::function<bool(int width, int height)> resize)
+{
+    sizeWindow = std::move(resize);
 }
 
 VstIntPtr Vst2Host::CanDo(const std::string& capability)

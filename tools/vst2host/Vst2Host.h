@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -97,6 +98,9 @@ public:
     std::vector<uint8_t> GetChunk(bool program);
     bool SetChunk(bool program, const std::vector<uint8_t>& data);
 
+    // How the host answers audioMasterSizeWindow (and the "sizeWindow"
+    // capability): none at first, as a host that cannot resize its window.
+    void AnswerSizeWindow(std::function<bool(int width, int height)> resize);
     // Identity.
     VstIntPtr CanDo(const std::string& capability);
     std::string EffectName();
@@ -115,4 +119,5 @@ private:
     Answers answers;
     mutable std::mutex callsLock;
     std::vector<Call> calls;
+    std::function<bool(int, int)> sizeWindow;
 };

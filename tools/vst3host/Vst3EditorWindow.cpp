@@ -72,6 +72,18 @@ Vst3EditorWindow::~Vst3EditorWindow()
     }
 }
 
+bool Vst3EditorWindow::SetContentScale(float factor)
+{
+    IPlugViewContentScaleSupport* scaled = nullptr;
+    if (view->queryInterface(IPlugViewContentScaleSupport::kIid.bytes, reinterpret_cast<void**>(&scaled)) !=
+            kResultOk ||
+        !scaled)
+        return false;
+    const bool taken = scaled->setContentScaleFactor(factor) == kResultTrue;
+    scaled->release();
+    return taken;
+}
+
 bool Vst3EditorWindow::Run(std::chrono::milliseconds duration)
 {
     constexpr std::chrono::milliseconds kSlice{10};

@@ -34,6 +34,8 @@ public:
     X11HostWindow& Window() { return *window; }
     HostRunLoop& RunLoop() { return *runLoop.Get(); }
     Vst3::IPlugView& View() { return *view.Get(); }
+    // The host's content scale for the view; false when the view takes none.
+    bool SetContentScale(float factor);
 
 private:
     Vst3EditorWindow() = default;

@@ -46,6 +46,14 @@ public:
     static constexpr Uid kIid = Uid::FromWords(0x367FAF01, 0xAFA94693, 0x8D4DA2A0, 0xED0882A3);
 };
 
+// Offered by a view that draws at the scale the host's window is drawn at.
+class IPlugViewContentScaleSupport : public FUnknown {
+public:
+    virtual tresult PLUGIN_API setContentScaleFactor(float factor) = 0;
+
+    static constexpr Uid kIid = Uid::FromWords(0x65ED9690, 0x8AC44525, 0x8AADEF7A, 0x72EA703F);
+};
+
 namespace Linux {
 
 using FileDescriptor = int;
