@@ -77,7 +77,7 @@ TEST(Artwork, GeneratorReproducesTheCommittedImages)
     for (size_t i = 0; i < std::size(kImages); ++i) {
         const ArtworkFile& file = ArtworkFiles()[i];
         EXPECT_EQ(file.name, kImages[i].name);
-        const std::vector<uint8_t> made = EncodePng(file.make());
+        const std::vector<uint8_t> made = EncodePng(file.make(1.0));
         const std::vector<uint8_t> committed = ReadFile(std::string(SONDREL_IMAGE_DIR) + "/" + file.name);
         auto madeImage = DecodePng(made.data(), made.size());
         auto committedImage = DecodePng(committed.data(), committed.size());

@@ -10,8 +10,8 @@ const std::vector<ArtworkFile>& ArtworkFiles()
     static const std::vector<ArtworkFile> files = {
         {kImgBackdrop, Backdrop},
         {kImgAbout, AboutPage},
-        {kImgArrowRight, [] { return ArrowButton(true); }},
-        {kImgArrowLeft, [] { return ArrowButton(false); }},
+        {kImgArrowRight, [](double scale) { return ArrowButton(true, scale); }},
+        {kImgArrowLeft, [](double scale) { return ArrowButton(false, scale); }},
         {kImgPresetSave, SaveButton},
         {kImgPresetUndo, UndoButton},
         {kImgBandwidthSwitch, BandwidthSwitch},

@@ -9,15 +9,16 @@
 #include "resources/ResourceIds.h"
 #include "tools/artwork/PngWriter.h"
 
-// One file of the editor's artwork and how it is made.
+// One file of the editor's artwork and how it is made at a scale (pixels per
+// point).
 struct ArtworkFile {
-    ArtworkFile(const ImageResource& image, std::function<PngImage()> maker)
+    ArtworkFile(const ImageResource& image, std::function<PngImage(double)> maker)
         : name(FileNameOfPath(image.file)), make(std::move(maker))
     {
     }
 
     std::string name; // file name in resources/img
-    std::function<PngImage()> make;
+    std::function<PngImage(double scale)> make;
 };
 
 // The 13 images of the editor, in resource id order.

@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     for (const ArtworkFile& file : ArtworkFiles()) {
         const std::string path = folder + "/" + file.name;
-        if (!WritePngFile(path, file.make())) {
+        if (!WritePngFile(path, file.make(1.0))) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
