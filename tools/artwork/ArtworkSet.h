@@ -17,9 +17,19 @@ struct ArtworkFile {
     {
     }
 
-    std::string name; // file name in resources/img
+    std::string name; // file name in the folder of each set
     std::function<PngImage(double scale)> make;
 };
 
 // The 13 images of the editor, in resource id order.
 const std::vector<ArtworkFile>& ArtworkFiles();
+
+// Pixels per point of a set.
+inline double ArtworkScaleFactor(const ArtworkScale& set)
+{
+    return set.percent / 100.0;
+}
+
+// Where a set's files are when the 100 % set is in folder base: base itself,
+// or the set's subfolder of it (base/150).
+std::string ArtworkFolder(const std::string& base, const ArtworkScale& set);
