@@ -30,6 +30,17 @@ constexpr ImageResource kImgFaderHandle{205, "resources/img/slider.png"};       
 constexpr ImageResource kImgKnobLevel{206, "resources/img/knob_s_wb.png"};         // 201 frames of 48 x 48
 constexpr ImageResource kImgBandBypassSwitch{207, "resources/img/swg.png"};        // 2 frames of 84 x 26
 
+// The sets of the images drawn for a display scale, each the whole table
+// above at percent % of its size: an image of a set has the id of its entry
+// plus the set's idOffset and its file name in the set's folder. Read by
+// resources/CMakeLists.txt as well, so each set keeps the one-line form
+//     constexpr ArtworkScale kArtworkPercent{percent, idOffset, "resources/img[/sub]"};
+struct ArtworkScale { int32_t percent; int32_t idOffset; const char* folder; };
+constexpr ArtworkScale kArtwork100{100, 0, "resources/img"};
+constexpr ArtworkScale kArtwork150{150, 1000, "resources/img/150"};
+constexpr ArtworkScale kArtwork200{200, 2000, "resources/img/200"};
+constexpr ArtworkScale kArtworkScales[] = {kArtwork100, kArtwork150, kArtwork200};
+
 // The resource type under which the images are stored.
 constexpr const char* kPngResourceType = "PNG";
 

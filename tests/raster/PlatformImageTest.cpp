@@ -28,6 +28,21 @@ TEST(LoadPlatformImage, FindsImagesByIdOnly)
     EXPECT_EQ(byOtherName->Width(), 30);
 }
 
+// Every set of the artwork loads under its own ids, at its own scale.
+TEST(LoadPlatformImage, EachSetLoadsAtItsScale)
+{
+    for (const ArtworkScale& set : kArtworkScales) {
+        auto backdrop = LoadPlatformImage(kImgBackdrop + set.idOffset, "bg.png");
+        ASSERT_TRUE(backdrop) << set.percent;
+        EXPECT_EQ(backdrop->Width(), 1030 * set.percent / 100);
+        EXPECT_EQ(backdrop->Height(), 436 * set.percent / 100);
+        auto knob = LoadPlatformImage(kImgKnobFrequency + set.idOffset, "knob_b_b.png");
+        ASSERT_TRUE(knob) << set.percent;
+        EXPECT_EQ(knob->Width(), 70 * set.percent / 100);
+        EXPECT_EQ(knob->Height(), 201 * 70 * set.percent / 100);
+    }
+}
+
 TEST(LoadPlatformImage, OtherExtensionsAndMissingIdsGiveNoImage)
 {
     EXPECT_FALSE(LoadPlatformImage(kImgBackdrop, "resources/img/bg.jpg"));

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ namespace {
 std::vector<std::pair<int, std::string>> ImageList()
 {
     std::vector<std::pair<int, std::string>> list;
-    std::istringstream words(SONDREL_IMAGE_LIST);
+    std::istringstream words(SONDREL_ARTWORK_LIST);
     std::string id, name;
     while (std::getline(words, id, ';') && std::getline(words, name, ';'))
         list.emplace_back(std::stoi(id), name);
@@ -26,10 +27,11 @@ std::vector<std::pair<int, std::string>> ImageList()
 }
 } // namespace
 
+// Every image of every set, its name relative to the images' folder.
 TEST(ModuleResources, EveryImageIsAResourceWithTheFilesBytes)
 {
     const auto images = ImageList();
-    ASSERT_EQ(images.size(), 13u);
+    ASSERT_EQ(images.size(), 13u * std::size(kArtworkScales));
     for (const auto& [id, name] : images) {
         const ResourceBytes bytes = FindModuleResource(kPngResourceType, id);
         ASSERT_NE(bytes.data, nullptr) << id;
@@ -41,7 +43,8 @@ TEST(ModuleResources, EveryImageIsAResourceWithTheFilesBytes)
 
 TEST(ModuleResources, MissingTypesAndIdsFindNothing)
 {
-    EXPECT_EQ(FindModuleResource(kPngResourceType, 106).data, nullptr);
+    for (const ArtworkScale& set : kArtworkScales)
+        EXPECT_EQ(FindModuleResource(kPngResourceType, 106 + set.idOffset).data, nullptr);
     EXPECT_EQ(FindModuleResource("JPG", kImgBackdrop).data, nullptr);
     EXPECT_EQ(FindModuleResource(nullptr, kImgBackdrop).data, nullptr);
     EXPECT_EQ(FindModuleResource(kPngResourceType, kImgBackdrop + 65536).data, nullptr);

@@ -54,9 +54,9 @@ void Texts(cairo_t* cr)
 
 } // namespace
 
-PngImage AboutPage()
+PngImage AboutPage(double scale)
 {
-    Canvas canvas(kWidth, kHeight);
+    Canvas canvas(kWidth, kHeight, scale);
     cairo_t* cr = canvas.Cr();
     PanelFace(cr, kWidth, kHeight);
     cairo_rectangle(cr, 0, 0, kWidth, kHeight);

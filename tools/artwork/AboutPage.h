@@ -2,5 +2,5 @@
 
 #include "tools/artwork/PngWriter.h"
 
-// The about page shown over the whole editor, 1030 x 436 RGB.
-PngImage AboutPage();
+// The about page shown over the whole editor, 1030 x 436 points, RGB.
+PngImage AboutPage(double scale);

@@ -1,5 +1,7 @@
 #include "tools/artwork/ArtworkSet.h"
 
+#include <cstring>
+
 #include "tools/artwork/AboutPage.h"
 #include "tools/artwork/Backdrop.h"
 #include "tools/artwork/Buttons.h"
@@ -10,8 +12,8 @@ const std::vector<ArtworkFile>& ArtworkFiles()
     static const std::vector<ArtworkFile> files = {
         {kImgBackdrop, Backdrop},
         {kImgAbout, AboutPage},
-        {kImgArrowRight, [] { return ArrowButton(true); }},
-        {kImgArrowLeft, [] { return ArrowButton(false); }},
+        {kImgArrowRight, [](double scale) { return ArrowButton(true, scale); }},
+        {kImgArrowLeft, [](double scale) { return ArrowButton(false, scale); }},
         {kImgPresetSave, SaveButton},
         {kImgPresetUndo, UndoButton},
         {kImgBandwidthSwitch, BandwidthSwitch},
@@ -23,4 +25,10 @@ const std::vector<ArtworkFile>& ArtworkFiles()
         {kImgBandBypassSwitch, BandBypassSwitch},
     };
     return files;
+}
+
+std::string ArtworkFolder(const std::string& base, const ArtworkScale& set)
+{
+    // Every set's folder starts with the 100 % set's (the build checks it).
+    return base + (set.folder + std::strlen(kArtwork100.folder));
 }

@@ -335,9 +335,9 @@ void BottomStrip(cairo_t* cr)
 
 } // namespace
 
-PngImage Backdrop()
+PngImage Backdrop(double scale)
 {
-    Canvas canvas(kWidth, kHeight);
+    Canvas canvas(kWidth, kHeight, scale);
     cairo_t* cr = canvas.Cr();
     PanelFace(cr, kWidth, kHeight);
     TopBar(cr);

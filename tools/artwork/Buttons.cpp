@@ -53,9 +53,9 @@ void BandSwitchFrame(cairo_t* cr, double top, Rgb colour, bool on)
     Lamp(cr, 15, top + 13, 3.6, colour, on);
 }
 
-PngImage BandSwitch(Rgb colour)
+PngImage BandSwitch(Rgb colour, double scale)
 {
-    Canvas canvas(84, 52);
+    Canvas canvas(84, 52, scale);
     BandSwitchFrame(canvas.Cr(), 0, colour, false);
     BandSwitchFrame(canvas.Cr(), 26, colour, true);
     return canvas.ToRgba();
@@ -174,9 +174,9 @@ void UndoFrame(cairo_t* cr, double top, bool pressed)
 }
 
 template <typename Frame>
-PngImage TwoFrames(int w, int h, Frame frame)
+PngImage TwoFrames(int w, int h, Frame frame, double scale)
 {
-    Canvas canvas(w, 2 * h);
+    Canvas canvas(w, 2 * h, scale);
     frame(canvas.Cr(), 0.0, false);
     frame(canvas.Cr(), double(h), true);
     return canvas.ToRgba();
@@ -184,42 +184,42 @@ PngImage TwoFrames(int w, int h, Frame frame)
 
 } // namespace
 
-PngImage BandwidthSwitch()
+PngImage BandwidthSwitch(double scale)
 {
-    return BandSwitch(theme::kAccent);
+    return BandSwitch(theme::kAccent, scale);
 }
 
-PngImage BandBypassSwitch()
+PngImage BandBypassSwitch(double scale)
 {
-    return BandSwitch(theme::kAmber);
+    return BandSwitch(theme::kAmber, scale);
 }
 
-PngImage GlobalSwitch()
+PngImage GlobalSwitch(double scale)
 {
-    return TwoFrames(30, 30, GlobalSwitchFrame);
+    return TwoFrames(30, 30, GlobalSwitchFrame, scale);
 }
 
-PngImage ArrowButton(bool pointsRight)
+PngImage ArrowButton(bool pointsRight, double scale)
 {
-    Canvas canvas(14, 28);
+    Canvas canvas(14, 28, scale);
     ArrowFrame(canvas.Cr(), 0, pointsRight, false);
     ArrowFrame(canvas.Cr(), 14, pointsRight, true);
-    return canvas.ToPalette();
+    return canvas.ToPaletteOrRgba();
 }
 
-PngImage SaveButton()
+PngImage SaveButton(double scale)
 {
-    return TwoFrames(16, 16, SaveFrame);
+    return TwoFrames(16, 16, SaveFrame, scale);
 }
 
-PngImage UndoButton()
+PngImage UndoButton(double scale)
 {
-    return TwoFrames(16, 16, UndoFrame);
+    return TwoFrames(16, 16, UndoFrame, scale);
 }
 
-PngImage FaderHandle()
+PngImage FaderHandle(double scale)
 {
-    Canvas canvas(32, 52);
+    Canvas canvas(32, 52, scale);
     cairo_t* cr = canvas.Cr();
     RoundedRect(cr, 4, 4, 25, 47, 4);
     SetColour(cr, theme::kBlack, 0.45);

@@ -55,10 +55,11 @@ uint8_t Unpremultiply(uint8_t c, uint8_t a)
 
 } // namespace
 
-Canvas::Canvas(int32_t w, int32_t h)
-    : width(w), height(h), surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
-      cr(cairo_create(surface))
+Canvas::Canvas(int32_t w, int32_t h, double scale)
+    : width(int32_t(std::lround(w * scale))), height(int32_t(std::lround(h * scale))),
+      surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)), cr(cairo_create(surface))
 {
+    cairo_scale(cr, scale, scale);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
@@ -111,45 +112,35 @@ PngImage Canvas::ToRgba() const
     return Samples(PngColour::Rgba, 4);
 }
 
-PngImage Canvas::ToPalette() const
+PngImage Canvas::ToPaletteOrRgba() const
 {
-    for (int step = 1; step <= 64; step *= 2) {
-        PngImage image;
-        image.width = width;
-        image.height = height;
-        image.colour = PngColour::Palette;
-        std::map<uint32_t, uint8_t> index;
-        std::vector<uint32_t> order;
-        bool fits = true;
-        for (int32_t y = 0; y < height && fits; ++y)
-            for (int32_t x = 0; x < width && fits; ++x) {
-                uint8_t p[4];
-                Unpremultiplied(x, y, p);
-                for (uint8_t& c : p)
-                    c = uint8_t(std::min(255, (c + step / 2) / step * step));
-                if (p[3] == 0)
-                    p[0] = p[1] = p[2] = 0;
-                const uint32_t key = (uint32_t(p[3]) << 24) | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
-                auto at = index.find(key);
-                if (at == index.end()) {
-                    if (order.size() == 256) {
-                        fits = false;
-                        break;
-                    }
-                    at = index.emplace(key, uint8_t(order.size())).first;
-                    order.push_back(key);
-                }
-                image.samples.push_back(at->second);
+    PngImage image;
+    image.width = width;
+    image.height = height;
+    image.colour = PngColour::Palette;
+    std::map<uint32_t, uint8_t> index;
+    std::vector<uint32_t> order;
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x) {
+            uint8_t p[4];
+            Unpremultiplied(x, y, p);
+            if (p[3] == 0)
+                p[0] = p[1] = p[2] = 0;
+            const uint32_t key = (uint32_t(p[3]) << 24) | (uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2];
+            auto at = index.find(key);
+            if (at == index.end()) {
+                if (order.size() == 256)
+                    return ToRgba();
+                at = index.emplace(key, uint8_t(order.size())).first;
+                order.push_back(key);
             }
-        if (!fits)
-            continue;
-        for (uint32_t key : order) {
-            image.palette.push_back({{uint8_t(key >> 16), uint8_t(key >> 8), uint8_t(key)}});
-            image.paletteAlpha.push_back(uint8_t(key >> 24));
+            image.samples.push_back(at->second);
         }
-        return image;
+    for (uint32_t key : order) {
+        image.palette.push_back({{uint8_t(key >> 16), uint8_t(key >> 8), uint8_t(key)}});
+        image.paletteAlpha.push_back(uint8_t(key >> 24));
     }
-    return {};
+    return image;
 }
 
 bool ArtworkFontsPresent(std::string* missing)

@@ -8,23 +8,27 @@
 #include "tools/artwork/PngWriter.h"
 
 // An RGBA drawing surface for the artwork, with the few drawing helpers the
-// artwork shares. Coordinates are pixels from the top-left corner.
+// artwork shares. Coordinates are editor points from the top-left corner; a
+// canvas at scale s has s pixels per point (s times the size in pixels), so
+// the same drawing comes out natively at every scale, text and lines included.
 class Canvas {
 public:
-    Canvas(int32_t width, int32_t height);
+    // width and height in points; width x scale and height x scale are whole.
+    Canvas(int32_t width, int32_t height, double scale);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
     cairo_t* Cr() const { return cr; }
-    int32_t Width() const { return width; }
-    int32_t Height() const { return height; }
+    int32_t Width() const { return width; }   // in pixels
+    int32_t Height() const { return height; } // in pixels
 
-    // The pixels as 8-bit RGB (opaque images), RGBA, or palette with a
-    // transparency chunk (at most 256 distinct colours after rounding).
+    // The pixels as 8-bit RGB (opaque images) or RGBA; or as a palette with a
+    // transparency chunk when they have at most 256 distinct colours, RGBA
+    // when they have more.
     PngImage ToRgb() const;
     PngImage ToRgba() const;
-    PngImage ToPalette() const;
+    PngImage ToPaletteOrRgba() const;
 
 private:
     // The pixels as RGB or RGBA (the first channels of each pixel).

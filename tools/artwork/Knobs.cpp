@@ -101,9 +101,9 @@ void DrawKnob(cairo_t* cr, const KnobStyle& s, double cx, double cy, double valu
     DrawPointer(cr, s, cx, cy, degrees);
 }
 
-PngImage Strip(const KnobStyle& s)
+PngImage Strip(const KnobStyle& s, double scale)
 {
-    Canvas canvas(s.size, s.size * kFrames);
+    Canvas canvas(s.size, s.size * kFrames, scale);
     const double c = s.size / 2.0;
     for (int i = 0; i < kFrames; ++i)
         DrawKnob(canvas.Cr(), s, c, c + double(i) * s.size, double(i) / (kFrames - 1));
@@ -112,17 +112,17 @@ PngImage Strip(const KnobStyle& s)
 
 } // namespace
 
-PngImage GainKnobStrip()
+PngImage GainKnobStrip(double scale)
 {
-    return Strip({48, 16.5, 21.0, 2.5, 2.2, true, theme::kAccent});
+    return Strip({48, 16.5, 21.0, 2.5, 2.2, true, theme::kAccent}, scale);
 }
 
-PngImage FrequencyKnobStrip()
+PngImage FrequencyKnobStrip(double scale)
 {
-    return Strip({70, 25.0, 31.0, 3.0, 2.8, false, theme::kAccent});
+    return Strip({70, 25.0, 31.0, 3.0, 2.8, false, theme::kAccent}, scale);
 }
 
-PngImage LevelKnobStrip()
+PngImage LevelKnobStrip(double scale)
 {
-    return Strip({48, 16.5, 21.0, 2.5, 2.2, false, Hex(0xE8EEF5)});
+    return Strip({48, 16.5, 21.0, 2.5, 2.2, false, Hex(0xE8EEF5)}, scale);
 }

@@ -79,7 +79,7 @@ void DrawCurve(cairo_t* cr, const std::vector<double>& frequencies, const Respon
 bool WriteResponsePlot(const std::string& path, const std::vector<double>& frequencies,
                        const std::vector<ResponseCurve>& curves)
 {
-    Canvas canvas(kWidth, kHeight);
+    Canvas canvas(kWidth, kHeight, 1.0);
     cairo_t* cr = canvas.Cr();
     SetColour(cr, Hex(0xffffff));
     cairo_paint(cr);

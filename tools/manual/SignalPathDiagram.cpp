@@ -101,7 +101,7 @@ void DrawRawInput(cairo_t* cr)
 
 bool WriteSignalPathDiagram(const std::string& path)
 {
-    Canvas canvas(kWidth, kHeight);
+    Canvas canvas(kWidth, kHeight, 1.0);
     cairo_t* cr = canvas.Cr();
     SetColour(cr, Hex(0xffffff));
     cairo_paint(cr);
