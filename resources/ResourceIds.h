@@ -43,11 +43,3 @@ constexpr ArtworkScale kArtworkScales[] = {kArtwork100, kArtwork150, kArtwork200
 
 // The resource type under which the images are stored.
 constexpr const char* kPngResourceType = "PNG";
-
-// The artwork is drawn at three scales; each set's images carry the 100 %
-// image's id plus the set's offset and lie in the set's folder.
-struct ArtworkScale { int32_t percent; int32_t idOffset; const char* folder; };
-constexpr ArtworkScale kArtwork100{100, 0, "resources/img"};
-constexpr ArtworkScale kArtwork150{150, 1000, "resources/img/150"};
-constexpr ArtworkScale kArtwork200{200, 2000, "resources/img/200"};
-constexpr ArtworkScale kArtworkScales[] = {kArtwork100, kArtwork150, kArtwork200};
