@@ -31,12 +31,13 @@ public:
     bool ResizeEditor(int w, int h) override
     {
         host.Add("resize " + std::to_string(w) + "x" + std::to_string(h));
-        return true;
+        return grantsResize;
     }
 
     GraphicsHeadless& Gui() { return *static_cast<GraphicsHeadless*>(this->Editor()); }
 
     HostRecord host;
+    bool grantsResize = true;
 };
 
 using RecordingSondrel = Recording<Sondrel>;

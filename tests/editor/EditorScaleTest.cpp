@@ -159,6 +159,29 @@ TEST(EditorScaleChoice, TheUsersSizeIsKeptForNewInstancesAndOutranksTheHost)
     EXPECT_EQ(first.Gui().Scale().Percent(), 150);
 }
 
+// A host that refuses the new size keeps the editor drawn whole at the old
+// one; the user's choice waits for the next opening.
+TEST(EditorScaleChoice, AHostThatRefusesTheSizeKeepsTheEditorAtItsScale)
+{
+    TempDir home;
+    RecordingSondrel plugin;
+    GraphicsHeadless& gui = plugin.Gui();
+    gui.SetHomeFolder(home.Path(""));
+    ASSERT_TRUE(gui.OpenWindow(&plugin));
+    const std::vector<uint32_t> before = DrawnWhole(gui);
+    plugin.grantsResize = false;
+    gui.Requests().AnswerMenu("200 %");
+    Click(gui, kHelpX, kHelpY, LeftButton());
+    EXPECT_EQ(plugin.host.Count("resize 2060x872"), 1) << "the host was asked";
+    EXPECT_EQ(gui.Scale().Percent(), 100);
+    EXPECT_EQ(gui.Width(), 1030);
+    gui.TimerTick();
+    EXPECT_EQ(PixelsOf(*gui.Surface()), before);
+    gui.CloseWindow();
+    gui.ChooseScale();
+    EXPECT_EQ(gui.Scale().Percent(), 200) << "the choice is taken up when the editor opens again";
+}
+
 TEST(EditorScaleChoice, ASettingsFileTheEditorCannotUseMeansAutomatic)
 {
     TempDir home;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-EditorDisplay::EditorDisplay() : server("1280x1024x24")
+EditorDisplay::EditorDisplay() : server("2560x1440x24")
 {
     if (!server.Display().empty())
         setenv("DISPLAY", server.Display().c_str(), 1);

@@ -5,7 +5,7 @@
 #include "tests/desktop/XvfbServer.h"
 
 // A virtual X server of the test's own, with a screen that holds the whole
-// editor (1280 x 1024), named in DISPLAY for the plug-in and host the test
+// editor at 200 % (2560 x 1440), named in DISPLAY for the plug-in and host the test
 // then opens. Stopped with the object.
 class EditorDisplay {
 public:

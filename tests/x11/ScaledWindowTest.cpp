@@ -113,7 +113,9 @@ TEST_P(ScaledWindowTest, TheUsersSizeChoiceIsKeptAndADragMovesTheParameterAsAt10
     {
         std::unique_ptr<ScaledEditor> first = Open();
         ASSERT_TRUE(first);
+        const double untouched = first->GainAtHost();
         atUnit = DragGain(*first, 100);
+        ASSERT_NE(atUnit, untouched) << "the drag moved the gain";
     }
     std::unique_ptr<ScaledEditor> editor = Open();
     ASSERT_TRUE(editor);
