@@ -69,3 +69,31 @@ TEST(SnapshotToolTest, RefusesPluginBinariesAndBadPaths)
     EXPECT_EQ(badPath.status, 1);
     EXPECT_NE(badPath.output.find("cannot write"), std::string::npos);
 }
+
+// At 150 % and 200 % the whole editor at that size, its text drawn at that
+// size (about the square of the scale as many pixels), not enlarged.
+TEST(SnapshotToolTest, DrawsTheEditorAtTheChosenScale)
+{
+    TempDir dir;
+    const PixelRect presetText{436, 10, 582, 27};
+    ASSERT_EQ(RunRender("--editor-snapshot " + dir.Path("100.png")).status, 0);
+    const auto unit = Decode(dir.Path("100.png"));
+    ASSERT_TRUE(unit);
+    const int unitText = WhitePixels(*unit, presetText);
+    for (const int percent : {150, 200}) {
+        const std::string path = dir.Path(std::to_string(percent) + ".png");
+        ASSERT_EQ(RunRender("--scale " + std::to_string(percent) + " --editor-snapshot " + path).status, 0);
+        const auto scaled = Decode(path);
+        ASSERT_TRUE(scaled);
+        EXPECT_EQ(scaled->Width(), 1030 * percent / 100);
+        EXPECT_EQ(scaled->Height(), 436 * percent / 100);
+        const PixelRect text{presetText.left * percent / 100, presetText.top * percent / 100,
+                             presetText.right * percent / 100, presetText.bottom * percent / 100};
+        const double area = percent * percent / 10000.0;
+        EXPECT_GT(WhitePixels(*scaled, text), unitText * area * 0.7) << percent;
+        EXPECT_LT(WhitePixels(*scaled, text), unitText * area * 1.5) << percent;
+    }
+    const RunResult unsupported = RunRender("--scale 120 --editor-snapshot " + dir.Path("120.png"));
+    EXPECT_EQ(unsupported.status, 2) << "a usage error";
+    EXPECT_NE(unsupported.output.find("100, 150 or 200"), std::string::npos);
+}

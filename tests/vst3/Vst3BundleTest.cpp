@@ -146,14 +146,18 @@ TEST_F(Vst3Bundle, ResourcesDescribeTheFactorysClassAndShowItsEditor)
     info << std::ifstream(resources + "moduleinfo.json").rdbuf();
     EXPECT_NE(info.str().find("\"CID\": \"" + cid + "\""), std::string::npos) << info.str();
     EXPECT_NE(info.str().find("\"Name\": \"Sondrel\""), std::string::npos);
-    const std::string snapshot = "Snapshots/" + cid + "_snapshot.png";
-    EXPECT_NE(info.str().find("\"Path\": \"" + snapshot + "\""), std::string::npos);
-    std::stringstream png;
-    png << std::ifstream(resources + snapshot, std::ios::binary).rdbuf();
-    const std::string bytes = png.str();
-    const std::unique_ptr<MemBitmap> image =
-        DecodePng(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    ASSERT_TRUE(image) << resources + snapshot;
-    EXPECT_EQ(image->Width(), 1030);
-    EXPECT_EQ(image->Height(), 436);
+    for (const int scale : {1, 2}) {
+        const std::string snapshot = "Snapshots/" + cid + (scale == 1 ? "_snapshot.png" : "_snapshot_2.0x.png");
+        EXPECT_NE(info.str().find("\"Scale Factor\": " + std::to_string(scale) + ".0, \"Path\": \"" + snapshot + "\""),
+                  std::string::npos)
+            << info.str();
+        std::stringstream png;
+        png << std::ifstream(resources + snapshot, std::ios::binary).rdbuf();
+        const std::string bytes = png.str();
+        const std::unique_ptr<MemBitmap> image =
+            DecodePng(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        ASSERT_TRUE(image) << resources + snapshot;
+        EXPECT_EQ(image->Width(), 1030 * scale);
+        EXPECT_EQ(image->Height(), 436 * scale);
+    }
 }

@@ -1,7 +1,7 @@
 // sondrel-moduleinfo BUNDLE OUTPUT: writes the bundle's moduleinfo.json from
 // what its class factory reports, so the file a host reads without loading
 // the binary always agrees with the binary. Each audio class lists its host
-// preview image, Snapshots/<class id>_snapshot.png.
+// preview images, Snapshots/<class id>_snapshot.png and _snapshot_2.0x.png.
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -71,7 +71,7 @@ std::string ClassEntry(const PClassInfo2& info)
          << "      \"Class Flags\": " << info.classFlags << ",\n"
          << "      \"Cardinality\": " << info.cardinality << ",\n"
          << "      \"Snapshots\": [{\"Scale Factor\": 1.0, \"Path\": " << Quoted("Snapshots/" + cid + "_snapshot.png")
-         << "}]\n"
+         << "}, {\"Scale Factor\": 2.0, \"Path\": " << Quoted("Snapshots/" + cid + "_snapshot_2.0x.png") << "}]\n"
          << "    }";
     return json.str();
 }
