@@ -49,6 +49,9 @@ public:
     virtual void MarkChanged(bool pushToPlugin);
     virtual void MarkDrawn();
     virtual bool NeedsDrawing() const;
+    // True when Render paints every pixel of the drawn rectangle opaquely,
+    // whatever lies beneath: the controls below need not be drawn there.
+    virtual bool IsOpaque() const { return false; }
     virtual void Idle();
     virtual void SetAuxFromHost(int linkIndex, double v);
 

@@ -140,10 +140,23 @@ void Graphics::AddArea(std::vector<PixelRect>& areas, PixelRect area)
     areas.push_back(area);
 }
 
+// The topmost visible control that paints all of area opaquely hides the
+// controls below it there: drawing starts with it.
+std::size_t Graphics::FirstVisibleIn(const PixelRect& area) const
+{
+    for (std::size_t i = controls.size(); i-- > 1;) {
+        const Control& control = *controls[i];
+        if (!control.IsHidden() && control.IsOpaque() && PixelsOf(control.DrawnRect()).Intersect(area) == area)
+            return i;
+    }
+    return 0;
+}
+
 void Graphics::RenderArea(const PixelRect& area)
 {
     drawArea = area;
-    for (const auto& control : controls) {
+    for (std::size_t i = FirstVisibleIn(area); i < controls.size(); ++i) {
+        const auto& control = controls[i];
         const PixelRect r = PixelsOf(control->DrawnRect());
         const bool overlaps = !r.IsEmpty() && !area.IsEmpty() && area.right >= r.left && area.left < r.right &&
                               area.bottom >= r.top && area.top < r.bottom;

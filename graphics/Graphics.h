@@ -211,6 +211,7 @@ private:
     const RasterBitmap* LoadScaledImage(const ImageStrip& image);
     // Renders the visible controls that overlap area, clipped to it.
     void RenderArea(const PixelRect& area);
+    std::size_t FirstVisibleIn(const PixelRect& area) const;
     void MarkAllDrawn();
     bool TakeChosenScale();
     std::string ScaleSettingPath();

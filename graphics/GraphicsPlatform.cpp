@@ -23,9 +23,13 @@ void* Graphics::OpenWindow(void* parentHandle)
     return handle;
 }
 
+// A closed editor keeps its surface at 100 %: an instance whose editor is
+// not shown costs what it costs at 100 %. The scale is chosen again before the
+// host next learns the size.
 void Graphics::CloseWindow()
 {
     window->Close();
+    SetScale(100);
 }
 
 void* Graphics::WindowHandle()

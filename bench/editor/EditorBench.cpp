@@ -1,6 +1,7 @@
 // The editor's timer work: what one 40 ms tick costs an idle editor whose
-// meters move, against a full redraw of the whole panel and a plain copy of
-// the panel's pixels (the baselines of the same run).
+// meters move, at 100 %, 150 % and 200 %, against a full redraw of the whole
+// panel and a plain copy of the panel's pixels (the baselines of the same
+// run).
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -45,18 +46,20 @@ void BM_PanelCopy(benchmark::State& state)
 }
 BENCHMARK(BM_PanelCopy);
 
-// Each iteration the meters move, then the editor draws: the whole panel, or
-// what the 40 ms timer finds dirty.
+// Each iteration the meters move, then the editor draws at the scale of the
+// argument: the whole panel, or what the 40 ms timer finds dirty.
 template <bool kWholePanel>
 void DrawWithMovingMeters(benchmark::State& state)
 {
     Sondrel plugin;
     GraphicsHeadless& gui = EditorOf(plugin);
+    gui.SetScale(static_cast<int32_t>(state.range(0)));
+    gui.Redraw({0, 0, gui.Width(), gui.Height()});
     int step = 0;
     for (auto _ : state) {
         MoveMeters(gui, ++step);
         if (kWholePanel)
-            gui.Redraw({0, 0, kWidth, kHeight});
+            gui.Redraw({0, 0, gui.Width(), gui.Height()});
         else
             gui.TimerTick();
     }
@@ -66,13 +69,13 @@ void BM_FullRedraw(benchmark::State& state)
 {
     DrawWithMovingMeters<true>(state);
 }
-BENCHMARK(BM_FullRedraw);
+BENCHMARK(BM_FullRedraw)->Arg(100)->Arg(150)->Arg(200);
 
 void BM_TimerTickMovingMeters(benchmark::State& state)
 {
     DrawWithMovingMeters<false>(state);
 }
-BENCHMARK(BM_TimerTickMovingMeters);
+BENCHMARK(BM_TimerTickMovingMeters)->Arg(100)->Arg(150)->Arg(200);
 
 void BM_TimerTickStill(benchmark::State& state)
 {

@@ -1,9 +1,12 @@
 // The editor on a real X server (a virtual one of the benchmark's own): what
 // presenting the whole panel costs, and what an open editor with moving
-// meters costs per 40 ms timer tick, as CPU time of the thread that drives
-// it. The baseline of the same run is one request round trip to the server.
+// meters costs per 40 ms timer tick at 100 %, 150 % and 200 %, as CPU time of
+// the thread that drives it; and the heap an instance holds once its editor,
+// opened at each scale, is closed again. The baselines of the same run are
+// one request round trip to the server and the 100 % figures.
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <time.h>
 
 #include <chrono>
@@ -13,8 +16,10 @@
 #include <thread>
 #include <vector>
 
+#include "graphics/ScaleSetting.h"
 #include "graphics/x11/GraphicsX11.h"
 #include "plugin/Sondrel.h"
+#include "tests/support/TempDir.h"
 #include "tests/x11/EditorDisplay.h"
 #include "tools/hostwindow/X11HostWindow.h"
 #include "tools/vst2host/Vst2EditorWindow.h"
@@ -29,6 +34,15 @@ EditorDisplay& Display()
 {
     static EditorDisplay display;
     return display;
+}
+
+// The user's size choice for the editors opened from now on, in a settings
+// folder of the benchmark's own.
+void ChooseScale(int percent)
+{
+    static TempDir settings;
+    setenv("XDG_CONFIG_HOME", settings.Path("").c_str(), 1);
+    ScaleSetting::Save(ScaleSetting::FilePath(settings.Path(""), "Marwick Audio", "Sondrel"), percent);
 }
 
 double ThreadSeconds()
@@ -78,11 +92,12 @@ void BM_PresentFullFrame(benchmark::State& state)
 }
 BENCHMARK(BM_PresentFullFrame)->Unit(benchmark::kMicrosecond);
 
-// One timer tick of the plug-in's open editor while audio moves its meters:
-// the host's idle call, timed as CPU time of the calling thread. core% is
-// that time over the 40 ms between ticks.
+// One timer tick of the plug-in's open editor at the scale of the argument
+// while audio moves its meters: the host's idle call, timed as CPU time of the
+// calling thread. core% is that time over the 40 ms between ticks.
 void BM_IdleTickMovingMeters(benchmark::State& state)
 {
+    ChooseScale(static_cast<int>(state.range(0)));
     std::string error;
     std::unique_ptr<Vst2Host> host;
     if (!Display().Display().empty())
@@ -118,5 +133,45 @@ void BM_IdleTickMovingMeters(benchmark::State& state)
     }
     state.counters["core%"] = benchmark::Counter(100.0 * cpu / (kTickSeconds * static_cast<double>(state.iterations())));
 }
-BENCHMARK(BM_IdleTickMovingMeters)->UseManualTime()->Iterations(75)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IdleTickMovingMeters)->Arg(100)->Arg(150)->Arg(200)->UseManualTime()->Iterations(150)->Unit(
+    benchmark::kMicrosecond);
+
+// The heap one more instance holds after its editor was opened at the scale
+// of the argument and closed, the process's image cache already filled at
+// that scale by an instance before it.
+void BM_InstanceHeapWithClosedEditor(benchmark::State& state)
+{
+    ChooseScale(static_cast<int>(state.range(0)));
+    if (Display().Display().empty()) {
+        state.SkipWithError("no X display");
+        return;
+    }
+    const auto openAndClose = [](Vst2Host& host) {
+        std::string error;
+        std::unique_ptr<Vst2EditorWindow> window = Vst2EditorWindow::Open(host, error);
+        if (window)
+            window->Run(std::chrono::milliseconds(100));
+        return window != nullptr;
+    };
+    std::string error;
+    std::unique_ptr<Vst2Host> first = Vst2Host::Load(SONDREL_VST2_PATH, error);
+    if (!first || (first->Open(), !openAndClose(*first))) {
+        state.SkipWithError("the editor did not open");
+        return;
+    }
+    double bytes = 0.0;
+    for (auto _ : state) {
+        const auto before = static_cast<double>(mallinfo2().uordblks);
+        std::unique_ptr<Vst2Host> host = Vst2Host::Load(SONDREL_VST2_PATH, error);
+        host->Open();
+        openAndClose(*host);
+        bytes = static_cast<double>(mallinfo2().uordblks) - before;
+        state.PauseTiming();
+        host->Close();
+        host.reset();
+        state.ResumeTiming();
+    }
+    state.counters["MB"] = bytes / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_InstanceHeapWithClosedEditor)->Arg(100)->Arg(200)->Iterations(3)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -27,9 +27,10 @@ bool PeakMeterVert::Render(Graphics& graphics)
         barColour = kYellow;
     else
         barColour = kRed;
-    graphics.FillRect(barColour, rect, &blend);
-    // Above 0 dB the bar fills the meter and no background shows.
-    const int coveredBottom = static_cast<int>(rect.bottom - rect.Height() * std::min(position, 1.0));
-    graphics.FillRect(background, {rect.left, rect.top, rect.right, coveredBottom}, &blend);
+    // Above 0 dB the bar fills the meter and no background shows. Each part
+    // is filled once: the background above the bar's top, the bar below.
+    const int barTop = static_cast<int>(rect.bottom - rect.Height() * std::min(position, 1.0));
+    graphics.FillRect(background, {rect.left, rect.top, rect.right, barTop}, &blend);
+    graphics.FillRect(barColour, {rect.left, barTop, rect.right, rect.bottom}, &blend);
     return true;
 }

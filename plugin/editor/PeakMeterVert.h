@@ -13,6 +13,8 @@ public:
 
     bool Render(Graphics& graphics) override;
     bool NeedsDrawing() const override { return true; }
+    // The bar and the background fill the meter in opaque colours.
+    bool IsOpaque() const override { return blend.weight >= 1.0f && blend.mode <= BlendSpec::kCopy; }
 
     const ColourARGB& BarColour() const { return barColour; }
     // The bar's height as a share of the meter, from the last drawing pass.

@@ -182,6 +182,19 @@ TEST(EditorScaleChoice, AHostThatRefusesTheSizeKeepsTheEditorAtItsScale)
     EXPECT_EQ(gui.Scale().Percent(), 200) << "the choice is taken up when the editor opens again";
 }
 
+TEST(EditorScaleChoice, AClosedEditorHoldsItsSurfaceAt100PercentUntilItOpensAgain)
+{
+    RecordingSondrel plugin;
+    GraphicsHeadless& gui = plugin.Gui();
+    gui.SetHostScale(2.0);
+    ASSERT_TRUE(gui.OpenWindow(&plugin));
+    EXPECT_EQ(gui.Surface()->Width(), 2060);
+    gui.CloseWindow();
+    EXPECT_EQ(gui.Surface()->Width(), 1030);
+    gui.ChooseScale();
+    EXPECT_EQ(gui.Width(), 2060) << "the host's scale holds for the next opening";
+}
+
 TEST(EditorScaleChoice, ASettingsFileTheEditorCannotUseMeansAutomatic)
 {
     TempDir home;

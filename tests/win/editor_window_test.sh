@@ -54,7 +54,35 @@ if [ -n "$render" ]; then
   [ "$(per_mille "$run/cycles.txt" reference-match)" -le 25 ] || fail "the window differs from the Linux snapshot"
 fi
 
-# 2. A user at the editor: drag a knob, pick a preset, type a value, rename.
+# 2. At 200 %, the size the user chose (kept in the Wine user's settings
+# file): the editor's window at twice the size, as the headless editor draws
+# it at 200 % (and as the Linux build's 200 % snapshot, text aside), its
+# update rectangles painted whole.
+appdata="$(winepath -u "$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+[ -d "$appdata" ] || fail "the Wine user has no application data folder"
+settings="$appdata/Marwick Audio/Sondrel"
+mkdir -p "$settings"
+printf 'Scale=200\r\n' >"$settings/Editor.ini"
+scaled_reference=()
+if [ -n "$render" ]; then
+  "$render" --scale 200 --editor-snapshot "$run/linux200.png" "$run/silence.wav" "$run/out.wav" >/dev/null
+  scaled_reference=(--reference "Z:$(echo "$run/linux200.png" | tr / '\\')")
+fi
+wine "$host" "$plugin" --reference-headless --scale 200 "${scaled_reference[@]}" >"$run/scaled.txt" 2>/dev/null \
+  || fail "host failed at 200 %"
+rm -rf "$appdata/Marwick Audio"
+[ "$(value "$run/scaled.txt" editor-size)" = "2060 872" ] || fail "the editor asks for a size other than 2060 x 872 at 200 %"
+[ "$(value "$run/scaled.txt" editor-window)" = "0 0 2060 872" ] \
+  && [ "$(value "$run/scaled.txt" host-client)" = "2060 872" ] || fail "at 200 % the editor's window does not fill the host's"
+[ "$(value "$run/scaled.txt" headless-match)" = "differing 0 of 1796320 area 0 0 0 0" ] \
+  || fail "the window at 200 % differs from the editor's drawing at 200 %"
+[ "$(value "$run/scaled.txt" repaint-match)" = "all 16" ] \
+  || fail "at 200 % an update rectangle was not painted to its last row and column"
+if [ -n "$render" ]; then
+  [ "$(per_mille "$run/scaled.txt" reference-match)" -le 25 ] || fail "the window at 200 % differs from the Linux snapshot"
+fi
+
+# 3. A user at the editor: drag a knob, pick a preset, type a value, rename.
 stop="$run/stop"
 wine "$host" "$plugin" --seconds 60 --until "Z:$(echo "$stop" | tr / '\\')" >"$run/use.txt" 2>/dev/null &
 hostpid=$!

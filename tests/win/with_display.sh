@@ -7,7 +7,7 @@ export WINEPREFIX="$1" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=;
 shift
 display_file="$(mktemp)"
 exec 5>"$display_file"
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 5 -screen 0 2560x1440x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
   wineserver -k 2>/dev/null || true

@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     WindowScript script;
     if (!script.Parse(argc, argv,
                       "usage: sondrel-clap-window PLUGIN.clap [--cycles N] [--entry-cycles N X Y] "
-                      "[--reference-headless] [--reference FILE.png] [--seconds S] [--until FILE]\n"))
+                      "[--reference-headless] [--reference FILE.png] [--scale PERCENT] [--seconds S] [--until FILE]\n"))
         return 2;
     std::string error;
     std::unique_ptr<ClapModule> module = ClapModule::Load(argv[1], error);
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::unique_ptr<HeadlessReference> reference =
-        script.compareHeadless ? std::make_unique<HeadlessReference>() : nullptr;
+        script.compareHeadless ? std::make_unique<HeadlessReference>(script.scalePercent) : nullptr;
     ClapEditorDriver driver(*module, *instance);
     return script.Run(driver, reference ? reference->Picture() : nullptr, std::cout);
 }

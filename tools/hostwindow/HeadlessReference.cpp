@@ -7,9 +7,10 @@ struct HeadlessReference::Instance {
     Sondrel plugin;
 };
 
-HeadlessReference::HeadlessReference() : instance(std::make_unique<Instance>())
+HeadlessReference::HeadlessReference(int scalePercent) : instance(std::make_unique<Instance>())
 {
-    if (Graphics* editor = instance->plugin.Editor())
+    Graphics* editor = instance->plugin.Editor();
+    if (editor && editor->SetScale(scalePercent))
         editor->Redraw({0, 0, editor->Width(), editor->Height()});
 }
 

@@ -5,10 +5,11 @@
 class RasterBitmap;
 
 // The editor as the headless platform draws it from the same sources, in its
-// initial state: what a host window must show once the editor has painted.
+// initial state, at a scale: what a host window must show once the editor has
+// painted.
 class HeadlessReference {
 public:
-    HeadlessReference();
+    explicit HeadlessReference(int scalePercent = 100);
     ~HeadlessReference();
     HeadlessReference(const HeadlessReference&) = delete;
     HeadlessReference& operator=(const HeadlessReference&) = delete;

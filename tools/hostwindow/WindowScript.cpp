@@ -174,6 +174,8 @@ bool WindowScript::Parse(int argc, char** argv, const char* usage)
             referencePng = argv[++i];
         else if (flag == "--reference-headless")
             compareHeadless = true;
+        else if (flag == "--scale" && hasValue)
+            scalePercent = std::atoi(argv[++i]);
         else
             return std::cerr << "unknown option " << flag << "\n", false;
     }

@@ -32,6 +32,8 @@ public:
 //   --reference-headless  after opening, compares the window with `headless`,
 //                     also after it painted each of UpdateShapes again
 //   --reference FILE.png  ... and with this picture (text may differ)
+//   --scale PERCENT   the headless drawing at this scale (the editor's own
+//                     scale comes from the user's settings or the host)
 //   --seconds S       keeps the editor open up to S seconds for a user (or
 //   --until FILE      XTest) and stops early when FILE exists
 struct WindowScript {
@@ -42,6 +44,7 @@ struct WindowScript {
     std::string untilFile;
     bool compareHeadless = false;
     std::string referencePng;
+    int scalePercent = 100;
 
     // Reads the command line PROGRAM PLUGIN [options]; false, with the usage
     // or the fault printed, when it does not parse.

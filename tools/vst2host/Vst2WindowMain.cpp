@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     WindowScript script;
     if (!script.Parse(argc, argv,
                       "usage: sondrel-vst2-window PLUGIN.dll [--cycles N] [--entry-cycles N X Y] [--reference-headless] "
-                      "[--reference FILE.png] [--seconds S] [--until FILE]\n"))
+                      "[--reference FILE.png] [--scale PERCENT] [--seconds S] [--until FILE]\n"))
         return 2;
     std::string error;
     std::unique_ptr<Vst2Host> host = Vst2Host::Load(argv[1], error);
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     }
     host->Open();
     const std::unique_ptr<HeadlessReference> reference =
-        script.compareHeadless ? std::make_unique<HeadlessReference>() : nullptr;
+        script.compareHeadless ? std::make_unique<HeadlessReference>(script.scalePercent) : nullptr;
     Vst2EditorDriver driver(*host);
     const int result = script.Run(driver, reference ? reference->Picture() : nullptr, std::cout);
     host->Close();

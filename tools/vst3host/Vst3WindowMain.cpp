@@ -134,7 +134,7 @@ int main(int argc, char** argv)
     WindowScript script;
     if (!script.Parse(argc, argv,
                       "usage: sondrel-vst3-window BUNDLE [--cycles N] [--entry-cycles N X Y] [--reference-headless] "
-                      "[--reference FILE.png] [--seconds S] [--until FILE]\n"))
+                      "[--reference FILE.png] [--scale PERCENT] [--seconds S] [--until FILE]\n"))
         return 2;
     std::string error;
     Vst3Session session = Vst3Session::Open(argv[1], error);
@@ -146,7 +146,7 @@ int main(int argc, char** argv)
     HostPtr<ComponentHandler> handler = MakeHostObject<ComponentHandler>();
     instance->Controller()->setComponentHandler(handler.Get());
     const std::unique_ptr<HeadlessReference> reference =
-        script.compareHeadless ? std::make_unique<HeadlessReference>() : nullptr;
+        script.compareHeadless ? std::make_unique<HeadlessReference>(script.scalePercent) : nullptr;
     int result = 0;
     {
         Vst3EditorDriver driver(*session.module, *instance, *handler.Get());
