@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 
 #include "adapters/lv2/Lv2Layout.h"
 #include "plugin/SondrelParams.h"
@@ -18,9 +19,33 @@ using std::chrono::milliseconds;
 constexpr int kGain = SondrelParams::kGain;
 constexpr milliseconds kSettle{200};
 
+// The editor in one of our test hosts' windows (HostMode: the host's window
+// mode), opened again on the same instance by Reopen. A format's class opens
+// the window (OpenWindow) and drops it before its instance goes.
+template <typename HostMode>
+class Embedded : public ScaledEditor {
+public:
+    bool Ok() const { return window != nullptr; }
+    bool Run(milliseconds duration) override { return window->Run(duration); }
+    X11HostWindow& Window() override { return window->Window(); }
+    void Reopen() override
+    {
+        window.reset();
+        std::string error;
+        window = OpenWindow(error);
+        ASSERT_TRUE(window) << error;
+        window->Run(kSettle);
+    }
+
+protected:
+    virtual std::unique_ptr<HostMode> OpenWindow(std::string& error) = 0;
+
+    std::unique_ptr<HostMode> window;
+};
+
 // A VST 2.4 host says nothing of scale: the desktop's Xft.dpi does, set on
 // the display for the editor's next opening and taken away again.
-class Vst2Scaled : public ScaledEditor {
+class Vst2Scaled : public Embedded<Vst2EditorWindow> {
 public:
     explicit Vst2Scaled(std::string& error)
     {
@@ -38,25 +63,18 @@ public:
         if (host)
             host->Close();
     }
-    bool Ok() const { return window != nullptr; }
-    bool Run(milliseconds duration) override { return window->Run(duration); }
-    X11HostWindow& Window() override { return window->Window(); }
     double GainAtHost() override { return host->GetParameter(kGain); }
     void ScaleFromHost(double factor) override
     {
         SetXftDpi(static_cast<int>(std::lround(96 * factor)));
         Reopen();
     }
-    void Reopen() override
-    {
-        window.reset();
-        std::string error;
-        window = Vst2EditorWindow::Open(*host, error);
-        ASSERT_TRUE(window) << error;
-        window->Run(kSettle);
-    }
 
 private:
+    std::unique_ptr<Vst2EditorWindow> OpenWindow(std::string& error) override
+    {
+        return Vst2EditorWindow::Open(*host, error);
+    }
     void SetXftDpi(int dpi)
     {
         xcb_connection_t* c = window->Window().Connection();
@@ -72,11 +90,10 @@ private:
     }
 
     std::unique_ptr<Vst2Host> host;
-    std::unique_ptr<Vst2EditorWindow> window;
     bool dpiSet = false;
 };
 
-class Vst3Scaled : public ScaledEditor {
+class Vst3Scaled : public Embedded<Vst3Host::Vst3EditorWindow> {
 public:
     explicit Vst3Scaled(std::string& error) : session(Vst3Host::Vst3Session::Open(SONDREL_VST3_BUNDLE, error))
     {
@@ -84,30 +101,23 @@ public:
             Reopen();
     }
     ~Vst3Scaled() override { window.reset(); }
-    bool Ok() const { return window != nullptr; }
-    bool Run(milliseconds duration) override { return window->Run(duration); }
-    X11HostWindow& Window() override { return window->Window(); }
     double GainAtHost() override { return session.instance->Controller()->getParamNormalized(kGain); }
     void ScaleFromHost(double factor) override
     {
         ASSERT_TRUE(window->SetContentScale(static_cast<float>(factor)));
         window->Run(kSettle);
     }
-    void Reopen() override
-    {
-        window.reset();
-        std::string error;
-        window = Vst3Host::Vst3EditorWindow::Open(*session.instance->Controller(), error);
-        ASSERT_TRUE(window) << error;
-        window->Run(kSettle);
-    }
 
 private:
+    std::unique_ptr<Vst3Host::Vst3EditorWindow> OpenWindow(std::string& error) override
+    {
+        return Vst3Host::Vst3EditorWindow::Open(*session.instance->Controller(), error);
+    }
+
     Vst3Host::Vst3Session session;
-    std::unique_ptr<Vst3Host::Vst3EditorWindow> window;
 };
 
-class ClapScaled : public ScaledEditor {
+class ClapScaled : public Embedded<ClapHost::ClapEditorWindow> {
 public:
     explicit ClapScaled(std::string& error)
     {
@@ -117,32 +127,25 @@ public:
             Reopen();
     }
     ~ClapScaled() override { window.reset(); }
-    bool Ok() const { return window != nullptr; }
-    bool Run(milliseconds duration) override { return window->Run(duration); }
-    X11HostWindow& Window() override { return window->Window(); }
     double GainAtHost() override { return instance->Value(kGain); }
     void ScaleFromHost(double factor) override
     {
         ASSERT_TRUE(window->SetScale(factor));
         window->Run(kSettle);
     }
-    void Reopen() override
-    {
-        window.reset();
-        std::string error;
-        window = ClapHost::ClapEditorWindow::Open(*instance, error);
-        ASSERT_TRUE(window) << error;
-        window->Run(kSettle);
-    }
 
 private:
+    std::unique_ptr<ClapHost::ClapEditorWindow> OpenWindow(std::string& error) override
+    {
+        return ClapHost::ClapEditorWindow::Open(*instance, error);
+    }
+
     std::unique_ptr<ClapHost::ClapModule> module;
     std::unique_ptr<ClapHost::ClapInstance> instance;
-    std::unique_ptr<ClapHost::ClapEditorWindow> window;
 };
 
 // An LV2 host gives its scale when it makes the UI (ui:scaleFactor).
-class Lv2Scaled : public ScaledEditor {
+class Lv2Scaled : public Embedded<Lv2UiWindow> {
 public:
     explicit Lv2Scaled(std::string& error)
     {
@@ -152,28 +155,21 @@ public:
             Reopen();
     }
     ~Lv2Scaled() override { window.reset(); }
-    bool Ok() const { return window != nullptr; }
-    bool Run(milliseconds duration) override { return window->Run(duration); }
-    X11HostWindow& Window() override { return window->Window(); }
     double GainAtHost() override { return instance->Control(kGain); }
     void ScaleFromHost(double factor) override
     {
         scale = static_cast<float>(factor);
         Reopen();
     }
-    void Reopen() override
-    {
-        window.reset();
-        std::string error;
-        window = Lv2UiWindow::Open(*instance, error, true, scale);
-        ASSERT_TRUE(window) << error;
-        window->Run(kSettle);
-    }
 
 private:
+    std::unique_ptr<Lv2UiWindow> OpenWindow(std::string& error) override
+    {
+        return Lv2UiWindow::Open(*instance, error, true, scale);
+    }
+
     std::unique_ptr<Lv2Bundle> bundle;
     std::unique_ptr<Lv2Instance> instance;
-    std::unique_ptr<Lv2UiWindow> window;
     float scale = 1.0f;
 };
 
