@@ -81,6 +81,15 @@ rm -rf "$appdata/Marwick Audio"
 if [ -n "$render" ]; then
   [ "$(per_mille "$run/scaled.txt" reference-match)" -le 25 ] || fail "the window at 200 % differs from the Linux snapshot"
 fi
+# The host's scale, where the format lets the host give one (not VST 2.4).
+if [[ "$(basename "$host")" != *vst2* ]]; then
+  wine "$host" "$plugin" --host-scale 2 --reference-headless --scale 200 >"$run/hosted.txt" 2>/dev/null \
+    || fail "host failed with its scale at 2"
+  [ "$(value "$run/hosted.txt" host-scale)" = taken ] || fail "the host could not give its scale"
+  [ "$(value "$run/hosted.txt" editor-size)" = "2060 872" ] || fail "the editor does not follow the host's scale"
+  [ "$(value "$run/hosted.txt" headless-match)" = "differing 0 of 1796320 area 0 0 0 0" ] \
+    || fail "the window at the host's scale differs from the editor's drawing at 200 %"
+fi
 
 # 3. A user at the editor: drag a knob, pick a preset, type a value, rename.
 stop="$run/stop"

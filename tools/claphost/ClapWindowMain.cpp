@@ -23,7 +23,7 @@ public:
     {
         const clap_plugin_gui* gui = Gui();
         uint32_t w = 0, h = 0;
-        if (!gui || !gui->create(instance.Plugin(), CLAP_WINDOW_API_WIN32, false))
+        if (!Create())
             return false;
         const bool sized = gui->get_size(instance.Plugin(), &w, &h);
         gui->destroy(instance.Plugin());
@@ -36,7 +36,7 @@ public:
     bool OpenEditor(HWND parent) override
     {
         const clap_plugin_gui* gui = Gui();
-        if (!gui || !gui->create(instance.Plugin(), CLAP_WINDOW_API_WIN32, false))
+        if (!Create())
             return false;
         clap_window window{};
         window.api = CLAP_WINDOW_API_WIN32;
@@ -54,6 +54,12 @@ public:
         Gui()->hide(instance.Plugin());
         Gui()->destroy(instance.Plugin());
         open = false;
+    }
+
+    bool SetHostScale(double factor) override
+    {
+        scale = factor;
+        return true;
     }
 
     HMODULE Module() const override
@@ -85,10 +91,21 @@ public:
 
 private:
     const clap_plugin_gui* Gui() const { return instance.Extensions().gui; }
+    // The editor made, told the host's scale where the host gives one.
+    bool Create()
+    {
+        const clap_plugin_gui* gui = Gui();
+        if (!gui || !gui->create(instance.Plugin(), CLAP_WINDOW_API_WIN32, false))
+            return false;
+        if (scale > 0.0)
+            gui->set_scale(instance.Plugin(), scale);
+        return true;
+    }
 
     const ClapModule& module;
     ClapInstance& instance;
     bool open = false;
+    double scale = 0.0;
 };
 
 } // namespace

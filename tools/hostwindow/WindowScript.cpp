@@ -176,6 +176,8 @@ bool WindowScript::Parse(int argc, char** argv, const char* usage)
             compareHeadless = true;
         else if (flag == "--scale" && hasValue)
             scalePercent = std::atoi(argv[++i]);
+        else if (flag == "--host-scale" && hasValue)
+            hostScale = std::atof(argv[++i]);
         else
             return std::cerr << "unknown option " << flag << "\n", false;
     }
@@ -186,6 +188,8 @@ int WindowScript::Run(EditorDriver& driver, const RasterBitmap* headless, std::o
 {
     int width = 0;
     int height = 0;
+    if (hostScale > 0.0)
+        out << "host-scale " << (driver.SetHostScale(hostScale) ? "taken" : "none") << "\n";
     if (!driver.EditorSize(width, height))
         return out << "no-editor\n", 1;
     out << "editor-size " << width << " " << height << "\n";

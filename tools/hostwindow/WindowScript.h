@@ -15,6 +15,9 @@ public:
     virtual bool EditorSize(int& width, int& height) = 0;
     virtual bool OpenEditor(HWND parent) = 0;
     virtual void CloseEditor() = 0;
+    // The host's scale for the editors opened from now on; false when the
+    // format lets the host give none.
+    virtual bool SetHostScale(double) { return false; }
     // The plug-in module, for its window class.
     virtual HMODULE Module() const = 0;
     // What the host saw of the plug-in (edit gestures, program), one "key
@@ -34,6 +37,7 @@ public:
 //   --reference FILE.png  ... and with this picture (text may differ)
 //   --scale PERCENT   the headless drawing at this scale (the editor's own
 //                     scale comes from the user's settings or the host)
+//   --host-scale F    the host gives the editor the scale factor F
 //   --seconds S       keeps the editor open up to S seconds for a user (or
 //   --until FILE      XTest) and stops early when FILE exists
 struct WindowScript {
@@ -45,6 +49,7 @@ struct WindowScript {
     bool compareHeadless = false;
     std::string referencePng;
     int scalePercent = 100;
+    double hostScale = 0.0;
 
     // Reads the command line PROGRAM PLUGIN [options]; false, with the usage
     // or the fault printed, when it does not parse.

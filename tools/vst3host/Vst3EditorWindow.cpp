@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "tools/vst3host/ContentScale.h"
+
 using namespace Vst3;
 
 namespace Vst3Host {
@@ -74,14 +76,7 @@ Vst3EditorWindow::~Vst3EditorWindow()
 
 bool Vst3EditorWindow::SetContentScale(float factor)
 {
-    IPlugViewContentScaleSupport* scaled = nullptr;
-    if (view->queryInterface(IPlugViewContentScaleSupport::kIid.bytes, reinterpret_cast<void**>(&scaled)) !=
-            kResultOk ||
-        !scaled)
-        return false;
-    const bool taken = scaled->setContentScaleFactor(factor) == kResultTrue;
-    scaled->release();
-    return taken;
+    return Vst3Host::SetContentScale(*view.Get(), factor);
 }
 
 bool Vst3EditorWindow::Run(std::chrono::milliseconds duration)

@@ -13,6 +13,7 @@
 #include "adapters/vst3/framework/Vst3Text.h"
 #include "tools/hostwindow/HeadlessReference.h"
 #include "tools/hostwindow/WindowScript.h"
+#include "tools/vst3host/ContentScale.h"
 #include "tools/vst3host/ComponentHandler.h"
 #include "tools/vst3host/Vst3Session.h"
 
@@ -40,8 +41,11 @@ public:
     {
         HostPtr<IPlugView> probe(instance.Controller()->createView("editor"));
         ViewRect size;
-        if (!probe || probe->isPlatformTypeSupported(kPlatformTypeHWND) != kResultTrue ||
-            probe->getSize(&size) != kResultOk)
+        if (!probe || probe->isPlatformTypeSupported(kPlatformTypeHWND) != kResultTrue)
+            return false;
+        if (scale > 0.0f)
+            SetContentScale(*probe.Get(), scale);
+        if (probe->getSize(&size) != kResultOk)
             return false;
         width = size.right - size.left;
         height = size.bottom - size.top;
@@ -55,6 +59,8 @@ public:
         if (!view)
             return false;
         view->setFrame(frame.Get());
+        if (scale > 0.0f)
+            SetContentScale(*view.Get(), scale);
         return view->attached(parent, kPlatformTypeHWND) == kResultOk;
     }
 
@@ -65,6 +71,12 @@ public:
         view->removed();
         view->setFrame(nullptr);
         view.Reset();
+    }
+
+    bool SetHostScale(double factor) override
+    {
+        scale = static_cast<float>(factor);
+        return true;
     }
 
     HMODULE Module() const override
@@ -125,6 +137,7 @@ private:
     ComponentHandler& handler;
     HostPtr<WindowFrame> frame = MakeHostObject<WindowFrame>();
     HostPtr<IPlugView> view;
+    float scale = 0.0f;
 };
 
 } // namespace
