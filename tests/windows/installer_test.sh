@@ -37,14 +37,16 @@ listing() {
 }
 listing >"$work/before.txt"
 
-wine "$installer" /S
+# The 64-bit VST 2.4 plug-in into the default folder (with the other maker's),
+# the 32-bit one into a folder of the user's choosing, made by the installer.
+wine "$installer" /S '/VST2DIR32=C:\AudioPlugins\VST32'
 settle
 installed=("Program Files/Common Files/VST3/SondrelVst3.vst3/Contents/x86_64-win/SondrelVst3.vst3"
            "Program Files/Common Files/CLAP/Sondrel.clap"
            "Program Files/Steinberg/VSTPlugins/SondrelVst2.dll"
            "Program Files (x86)/Common Files/VST3/SondrelVst3.vst3/Contents/x86-win/SondrelVst3.vst3"
            "Program Files (x86)/Common Files/CLAP/Sondrel.clap"
-           "Program Files (x86)/Steinberg/VSTPlugins/SondrelVst2.dll"
+           "AudioPlugins/VST32/SondrelVst2.dll"
            "users/$(whoami)/Documents/Marwick Audio/Sondrel/Sondrel Manual.pdf"
            "Program Files/Marwick Audio/Sondrel/Uninstall.exe")
 sources=("$build64/adapters/vst3/SondrelVst3.vst3/Contents/x86_64-win/SondrelVst3.vst3"
@@ -70,11 +72,10 @@ grep -q 'QuietUninstallString.*Uninstall.exe" /S' "$work/key.txt" || fail "the u
 "$linux/tools/crosscheck/sondrel-crosscheck" render "$work/signal.f64" "$work/render-linux" \
   "$linux/adapters/vst2/SondrelVst2.so" "$linux/adapters/vst3/SondrelVst3.vst3" "$linux/adapters/clap/Sondrel.clap"
 for bits in 64 32; do
-  build="$build64" programs='C:\Program Files'
-  [ "$bits" = 64 ] || build="$build32" programs='C:\Program Files (x86)'
+  build="$build64" programs='C:\Program Files' vst2='C:\Program Files\Steinberg\VSTPlugins'
+  [ "$bits" = 64 ] || build="$build32" programs='C:\Program Files (x86)' vst2='C:\AudioPlugins\VST32'
   wine "$build/tools/crosscheck/sondrel-crosscheck.exe" render "$work/signal.f64" "$work/render-$bits" \
-    "$programs\\Steinberg\\VSTPlugins\\SondrelVst2.dll" "$programs\\Common Files\\VST3\\SondrelVst3.vst3" \
-    "$programs\\Common Files\\CLAP\\Sondrel.clap"
+    "$vst2\\SondrelVst2.dll" "$programs\\Common Files\\VST3\\SondrelVst3.vst3" "$programs\\Common Files\\CLAP\\Sondrel.clap"
   echo "installed $bits-bit plug-ins against Linux:"
   "$linux/tools/crosscheck/sondrel-crosscheck" compare "$work/render-linux" "$work/render-$bits" vst2 vst3 clap
 done
