@@ -16,6 +16,14 @@
 if(NOT WIN32)
   find_package(GTest REQUIRED)
   include(GoogleTest)
+else()
+  # Wine prefixes of the build's own are made for its width: a 64-bit prefix
+  # for the 64-bit build (it runs 32-bit programs too).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SONDREL_WINE_ENV env WINEARCH=win64)
+  else()
+    set(SONDREL_WINE_ENV env WINEARCH=win32)
+  endif()
 endif()
 
 function(sondrel_add_test name)

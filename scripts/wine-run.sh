@@ -2,9 +2,11 @@
 # Runs a Windows test program under Wine, in a Wine prefix of the build's own:
 #   wine-run.sh PREFIX PROGRAM [ARGS...]
 #   wine-run.sh --fresh PREFIX     makes a new prefix (once per test run)
-# No display is needed: the programs it runs open no window.
+# The prefix is made for WINEARCH: win32 unless it is set (win64 for the
+# 64-bit build, whose prefix runs 32-bit programs too). No display is needed:
+# the programs it runs open no window.
 set -euo pipefail
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEDEBUG=-all WINEARCH="${WINEARCH:-win32}" WINEDLLOVERRIDES="mscoree=;mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
 make_prefix() {

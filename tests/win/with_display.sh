@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command on an X display of its own, with Wine set up in a prefix of
-# its own (made on first use):
+# its own (made on first use, for WINEARCH: win32 unless it is set):
 #   with_display.sh WINEPREFIX COMMAND [ARGS...]
 set -euo pipefail
-export WINEPREFIX="$1" WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=;mshtml="
+export WINEPREFIX="$1" WINEDEBUG=-all WINEARCH="${WINEARCH:-win32}" WINEDLLOVERRIDES="mscoree=;mshtml="
 shift
 display_file="$(mktemp)"
 exec 5>"$display_file"

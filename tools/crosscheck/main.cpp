@@ -6,12 +6,27 @@
 //   sondrel-crosscheck compare FOLDER_A FOLDER_B FORMAT...   (vst2, vst3, clap)
 //   sondrel-crosscheck make-states FOLDER VST2 VST3 CLAP
 //   sondrel-crosscheck resave-states IN_FOLDER OUT_FOLDER VST2 VST3 CLAP
+//   sondrel-crosscheck kernels      the processing kernels this processor runs here
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "plugin/ChainKernel.h"
 #include "tools/crosscheck/CrossRender.h"
 #include "tools/crosscheck/CrossState.h"
+
+namespace {
+// One line: the names of the kernels the processor and the system support,
+// slowest first.
+bool PrintKernels()
+{
+    for (int p = 0; p < static_cast<int>(SimdPath::kCount); ++p)
+        if (SimdPathSupported(static_cast<SimdPath>(p)))
+            std::printf("%s%s", p ? " " : "", SimdPathName(static_cast<SimdPath>(p)));
+    std::printf("\n");
+    return true;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -28,8 +43,10 @@ int main(int argc, char** argv)
         ok = MakeStates(argv[2], argv[3], argv[4], argv[5], error);
     else if (command == "resave-states" && argc == 7)
         ok = ResaveStates(argv[2], argv[3], argv[4], argv[5], argv[6], error);
+    else if (command == "kernels" && argc == 2)
+        ok = PrintKernels();
     else
-        error = "usage: sondrel-crosscheck signal|render|compare|make-states|resave-states ...";
+        error = "usage: sondrel-crosscheck signal|render|compare|make-states|resave-states|kernels ...";
     if (!ok)
         std::fprintf(stderr, "sondrel-crosscheck: %s\n", error.c_str());
     return ok ? 0 : 1;

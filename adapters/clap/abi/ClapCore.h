@@ -106,9 +106,11 @@ static_assert(sizeof(clap_plugin_entry) == 40 && offsetof(clap_plugin_entry, get
 static_assert(sizeof(clap_plugin_descriptor) == 88 && offsetof(clap_plugin_descriptor, features) == 80, "descriptor");
 static_assert(sizeof(clap_plugin) == 96 && offsetof(clap_plugin, on_main_thread) == 88, "plugin");
 static_assert(sizeof(clap_host) == 88 && offsetof(clap_host, request_callback) == 80, "host");
+static_assert(sizeof(clap_plugin_factory) == 24, "factory");
 #else
 static_assert(sizeof(clap_plugin_entry) == 24 && offsetof(clap_plugin_entry, get_factory) == 20, "entry");
 static_assert(sizeof(clap_plugin_descriptor) == 48 && offsetof(clap_plugin_descriptor, features) == 44, "descriptor");
 static_assert(sizeof(clap_plugin) == 48 && offsetof(clap_plugin, on_main_thread) == 44, "plugin");
 static_assert(sizeof(clap_host) == 48 && offsetof(clap_host, request_callback) == 44, "host");
+static_assert(sizeof(clap_plugin_factory) == 12, "factory");
 #endif

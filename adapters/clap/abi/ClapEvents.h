@@ -118,8 +118,10 @@ static_assert(sizeof(clap_event_transport) == 104 && offsetof(clap_event_transpo
 static_assert(sizeof(clap_event_param_value) == 56 && offsetof(clap_event_param_value, value) == 48, "param value");
 static_assert(sizeof(clap_audio_buffer) == 32 && offsetof(clap_audio_buffer, constant_mask) == 24, "buffer");
 static_assert(sizeof(clap_process) == 64 && offsetof(clap_process, out_events) == 56, "process");
+static_assert(sizeof(clap_input_events) == 24 && sizeof(clap_output_events) == 16, "event lists");
 #else
 static_assert(sizeof(clap_event_param_value) == 48 && offsetof(clap_event_param_value, value) == 40, "param value");
 static_assert(sizeof(clap_audio_buffer) == 24 && offsetof(clap_audio_buffer, constant_mask) == 16, "buffer");
 static_assert(sizeof(clap_process) == 40 && offsetof(clap_process, out_events) == 36, "process");
+static_assert(sizeof(clap_input_events) == 12 && sizeof(clap_output_events) == 8, "event lists");
 #endif

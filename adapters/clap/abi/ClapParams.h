@@ -81,6 +81,8 @@ struct clap_host_state {
 static_assert(sizeof(clap_param_info) == 1320 && offsetof(clap_param_info, min_value) == 1296, "param info");
 #if UINTPTR_MAX > 0xFFFFFFFFu
 static_assert(offsetof(clap_param_info, module) == 272 && sizeof(clap_plugin_params) == 48, "params");
+static_assert(sizeof(clap_istream) == 16 && sizeof(clap_ostream) == 16 && sizeof(clap_plugin_state) == 16, "state");
 #else
 static_assert(offsetof(clap_param_info, module) == 268 && sizeof(clap_plugin_params) == 24, "params");
+static_assert(sizeof(clap_istream) == 8 && sizeof(clap_ostream) == 8 && sizeof(clap_plugin_state) == 8, "state");
 #endif
