@@ -17,7 +17,6 @@ constexpr int kHelpX = 804, kHelpY = 19;
 // item; its submenu: "Automatic", "100 %", "150 %", "200 %".
 constexpr int kHelpRows = 8, kHelpSeparators = 2, kSizeRow = 1;
 constexpr int kSizeRows = 4, k200PercentRow = 3;
-constexpr int kSeparatorHeight = 7, kMenuBorder = 1;
 constexpr int kDrag = -20;
 
 class ScaledWindowTest : public X11EditorTest, public ::testing::WithParamInterface<const char*> {
@@ -74,14 +73,11 @@ protected:
             if (menus.size() != 1)
                 return;
             const PixelRect& help = menus.front();
-            const int rowHeight = (help.Height() - 2 * kMenuBorder - kHelpSeparators * kSeparatorHeight) / kHelpRows;
-            user->Move((help.left + help.right) / 2, help.top + kMenuBorder + kSizeRow * rowHeight + rowHeight / 2);
+            PointAtMenuRow(help, kHelpRows, kSizeRow, kHelpSeparators);
             const std::vector<PixelRect> both = user->WaitForMenus(2);
             if (both.size() != 2)
                 return;
-            const PixelRect& sizes = both[0] == help ? both[1] : both[0];
-            const int sizeRow = (sizes.Height() - 2 * kMenuBorder) / kSizeRows;
-            user->Move((sizes.left + sizes.right) / 2, sizes.top + kMenuBorder + k200PercentRow * sizeRow + sizeRow / 2);
+            PointAtMenuRow(both[0] == help ? both[1] : both[0], kSizeRows, k200PercentRow);
             user->Press(kLeftButton);
             user->Release(kLeftButton);
         });

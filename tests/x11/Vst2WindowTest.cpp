@@ -30,8 +30,6 @@ constexpr int kGainTextX = 84, kGainTextY = 136;
 // Rows of the preset file menu: Save Preset, Save Bank, a separator, Load
 // Preset, Load Bank.
 constexpr int kFileMenuRows = 4;
-constexpr int kSeparatorHeight = 7;
-constexpr int kMenuBorder = 1;
 
 class Vst2WindowTest : public X11EditorTest {
 protected:
@@ -75,10 +73,7 @@ protected:
             const std::vector<PixelRect> menus = user->WaitForMenus(1);
             if (menus.size() != 1)
                 return;
-            const PixelRect& menu = menus.front();
-            const int rowHeight = (menu.Height() - 2 * kMenuBorder - separators * kSeparatorHeight) / rows;
-            const int rowY = menu.top + kMenuBorder + separatorsAbove * kSeparatorHeight + row * rowHeight;
-            user->Move((menu.left + menu.right) / 2, rowY + rowHeight / 2);
+            PointAtMenuRow(menus.front(), rows, row, separators, separatorsAbove);
             user->Press(kLeftButton);
             user->Release(kLeftButton);
         });

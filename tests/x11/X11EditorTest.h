@@ -141,6 +141,17 @@ protected:
         window.Run(pause * 2);
     }
 
+    // Moves the pointer to the middle of a row of an open menu: rows of equal
+    // height, counting selectable items only, with separatorsAbove of the
+    // menu's separators above the row.
+    void PointAtMenuRow(const PixelRect& menu, int rows, int row, int separators = 0, int separatorsAbove = 0)
+    {
+        constexpr int kSeparatorHeight = 7, kMenuBorder = 1;
+        const int rowHeight = (menu.Height() - 2 * kMenuBorder - separators * kSeparatorHeight) / rows;
+        const int rowY = menu.top + kMenuBorder + separatorsAbove * kSeparatorHeight + row * rowHeight;
+        user->Move((menu.left + menu.right) / 2, rowY + rowHeight / 2);
+    }
+
     static EditorDisplay* server;
     std::unique_ptr<EditorUser> user;
 };
