@@ -47,9 +47,7 @@ void Graphics::SetBackdrop(int32_t resourceId, const char* fileName)
 
 ImageStrip Graphics::FetchImage(int32_t resourceId, const char* fileName, int frameCount)
 {
-    RasterBitmap* bitmap = ImageCache::Find(resourceId);
-    if (!bitmap)
-        bitmap = ImageCache::Insert(resourceId, LoadPlatformImage(resourceId, fileName));
+    RasterBitmap* bitmap = CachedImage(resourceId, fileName);
     ImageStrip strip;
     strip.bitmap = bitmap;
     strip.resourceId = resourceId;
@@ -59,6 +57,12 @@ ImageStrip Graphics::FetchImage(int32_t resourceId, const char* fileName, int fr
     strip.frameCount = frameCount;
     strip.framesHorizontal = false;
     return strip;
+}
+
+RasterBitmap* Graphics::CachedImage(int32_t resourceId, const char* fileName)
+{
+    RasterBitmap* bitmap = ImageCache::Find(resourceId);
+    return bitmap ? bitmap : ImageCache::Insert(resourceId, LoadPlatformImage(resourceId, fileName));
 }
 
 void Graphics::PrepareSurface()

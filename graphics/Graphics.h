@@ -209,6 +209,8 @@ private:
     // The image's bitmap at the scale drawn at; null when there is none.
     const RasterBitmap* BitmapAtScale(const ImageStrip& image);
     const RasterBitmap* LoadScaledImage(const ImageStrip& image);
+    // The module's image, decoded once for the process (see ImageCache).
+    RasterBitmap* CachedImage(int32_t resourceId, const char* fileName);
     // Renders the visible controls that overlap area, clipped to it.
     void RenderArea(const PixelRect& area);
     std::size_t FirstVisibleIn(const PixelRect& area) const;

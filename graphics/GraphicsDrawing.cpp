@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "graphics/Graphics.h"
-#include "graphics/ImageCache.h"
 #include "graphics/raster/FontCache.h"
 #include "graphics/raster/RasterBlit.h"
 #include "graphics/raster/RasterFill.h"
@@ -71,10 +70,7 @@ const RasterBitmap* Graphics::LoadScaledImage(const ImageStrip& image)
     const ArtworkScale* set = ArtworkScaleOf(scale.Percent());
     if (!set)
         return nullptr;
-    const int32_t id = image.resourceId + set->idOffset;
-    RasterBitmap* bitmap = ImageCache::Find(id);
-    if (!bitmap)
-        bitmap = ImageCache::Insert(id, LoadPlatformImage(id, image.fileName));
+    const RasterBitmap* bitmap = CachedImage(image.resourceId + set->idOffset, image.fileName);
     if (!bitmap || bitmap->Width() != scale.ToPixels(image.width) || bitmap->Height() != scale.ToPixels(image.height))
         return nullptr;
     return bitmap;

@@ -15,17 +15,6 @@ xcb_window_t EditorUser::ChildOf(xcb_window_t parent)
     return child;
 }
 
-void EditorUser::SetDesktopResources(const std::string& resources)
-{
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(Conn())).data->root;
-    if (resources.empty())
-        xcb_delete_property(Conn(), root, XCB_ATOM_RESOURCE_MANAGER);
-    else
-        xcb_change_property(Conn(), XCB_PROP_MODE_REPLACE, root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING, 8,
-                            static_cast<uint32_t>(resources.size()), resources.data());
-    Sync();
-}
-
 void EditorUser::SizeOf(xcb_window_t window, int& width, int& height)
 {
     xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(Conn(), xcb_get_geometry(Conn(), window), nullptr);

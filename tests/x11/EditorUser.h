@@ -30,9 +30,6 @@ public:
     // Covers area of window with a window of the user's own and takes it
     // away again: the server then asks window to paint that area anew.
     void Uncover(xcb_window_t window, const PixelRect& area);
-    // The desktop's resource database (what xrdb loads: "Xft.dpi: 192" and
-    // the like); empty text takes it away.
-    void SetDesktopResources(const std::string& resources);
     // The window's size; 0 x 0 when it cannot be read.
     void SizeOf(xcb_window_t window, int& width, int& height);
     // The window's pixels, 0x00RRGGBB, row after row; empty when it cannot be read.
